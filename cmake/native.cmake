@@ -1,0 +1,33 @@
+# Native side: sanitized unit tests, the module emulator, the tests under Wine,
+# and the Windows side built as an external project with the mingw-w64 toolchain.
+option(TONQUIL_SANITIZE "Build native code with address and undefined-behaviour sanitizers" ON)
+option(TONQUIL_WINDOWS "Cross-build the Windows programs and run the tests under Wine" ON)
+
+if(TONQUIL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+  target_compile_options(tonquil_core PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+endif()
+
+enable_testing()
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_subdirectory(tests/unit)
+add_subdirectory(tools/emulator)
+add_subdirectory(tests/emulator)
+
+if(TONQUIL_WINDOWS)
+  include(ExternalProject)
+  set(TONQUIL_WINDOWS_DIR ${CMAKE_BINARY_DIR}/windows)
+  ExternalProject_Add(windows
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${TONQUIL_WINDOWS_DIR}
+    CMAKE_GENERATOR Ninja
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake
+               -DCMAKE_BUILD_TYPE=MinSizeRel
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+  add_subdirectory(tests/e2e)
+endif()
