@@ -1,0 +1,44 @@
+#pragma once
+// Where each setting lives in the settings file, and the value it takes when the file
+// has none. The main window owns "Main", the options dialog "Option"; the "Option" keys
+// are listed in the order in which they are read and written.
+#include <cstdint>
+#include <string_view>
+
+namespace tonquil {
+
+struct IntegerSetting {
+  std::u16string_view section;
+  std::u16string_view key;
+  std::int32_t default_value;
+};
+
+struct StringSetting {
+  std::u16string_view section;
+  std::u16string_view key;
+  std::u16string_view default_value;
+};
+
+struct BoolSetting {
+  std::u16string_view section;
+  std::u16string_view key;
+  bool default_value;
+};
+
+inline constexpr std::u16string_view kMainSection = u"Main";
+inline constexpr std::u16string_view kOptionSection = u"Option";
+
+// Screen pixels of the main window's top-left corner.
+inline constexpr IntegerSetting kMainX{kMainSection, u"X", 100};
+inline constexpr IntegerSetting kMainY{kMainSection, u"Y", 100};
+
+// Screen pixels of the options dialog's top-left corner.
+inline constexpr IntegerSetting kOptionX{kOptionSection, u"X", 100};
+inline constexpr IntegerSetting kOptionY{kOptionSection, u"Y", 100};
+// Text of the selected port item; empty when none is selected.
+inline constexpr StringSetting kOptionComPort{kOptionSection, u"ComPort", u"COM1"};
+inline constexpr BoolSetting kOptionNoTaskTray{kOptionSection, u"NoTaskTray", false};
+inline constexpr BoolSetting kOptionNoTaskTrayPopup{kOptionSection, u"NoTaskTrayPopup", false};
+inline constexpr BoolSetting kOptionMsn{kOptionSection, u"MSN", false};
+
+}  // namespace tonquil
