@@ -1,0 +1,138 @@
+#include "app/main_window.h"
+
+#include <windowsx.h>
+
+#include "app/edge_snap.h"
+#include "app/instance_guard.h"
+#include "settings/option_values.h"
+#include "ui/application.h"
+#include "ui/wide.h"
+
+TTNQL_MAIN* TNQL_MAIN = nullptr;
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kClientWidth = 449;
+constexpr int kClientHeight = 529;
+
+tonquil::ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings)
+    : link_(link), settings_(settings), font_(L"Tahoma", -11) {
+  CreateTopLevel({L"TTNQL_MAIN", kStyle, 0, kClientWidth, kClientHeight}, nullptr);
+  ui::CreateControls(*this, handle(), kLayout, font_.handle());
+  SetCaption(ui::Application::Instance().title());
+  TNQL_MAIN = this;
+}
+
+TTNQL_MAIN::~TTNQL_MAIN() {
+  if (TNQL_MAIN == this) TNQL_MAIN = nullptr;
+}
+
+void TTNQL_MAIN::Show(int show_command) {
+  if (!shown_once_) {
+    shown_once_ = true;
+    FormShow();
+  }
+  ShowWindow(handle(), show_command);
+}
+
+void TTNQL_MAIN::FormShow() {
+  settings_.Read([this](const tonquil::TMemIniFile& document) {
+    const tonquil::WindowPosition position = tonquil::ReadMainPosition(document);
+    MoveTo(position.left, position.top);
+  });
+  options_ = std::make_unique<TTNQL_OPTION>(handle());
+  TNQL_OPTION = options_.get();
+  options_->LoadOptions(settings_);
+  tonquil::CreateInstanceGuard();
+}
+
+void TTNQL_MAIN::FormClose() {
+  if (link_.HoldsPort()) B_CloseClick();
+  const tonquil::WindowPosition position = NormalPosition();
+  settings_.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteMainPosition(document, position); });
+  if (options_) {
+    options_->SaveOptions(settings_);
+    TNQL_OPTION = nullptr;
+    options_.reset();
+  }
+  tonquil::ReleaseInstanceGuard();
+}
+
+void TTNQL_MAIN::B_OpenClick() {
+  const std::wstring name = TNQL_OPTION != nullptr ? TNQL_OPTION->CB_COM.SelectedText() : L"";
+  if (!link_.OpenPort(ui::FromWide(name))) return;
+  B_Open.SetEnabled(false);
+  B_Close.SetEnabled(true);
+  GB1.SetEnabled(true);
+}
+
+void TTNQL_MAIN::B_CloseClick() {
+  if (!link_.ClosePort()) return;
+  B_Open.SetEnabled(true);
+  B_Close.SetEnabled(false);
+  GB1.SetEnabled(false);
+}
+
+void TTNQL_MAIN::B_OptionClick() {
+  if (TNQL_OPTION != nullptr) TNQL_OPTION->ShowModal();
+}
+
+// The position the window has when shown normally, also while it is minimised or
+// hidden.
+tonquil::WindowPosition TTNQL_MAIN::NormalPosition() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(handle(), &placement);
+  // The placement is in workspace coordinates; they differ from the screen's by the
+  // work area's offset when a task bar sits at the top or left.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+  const LONG dx = monitor.rcWork.left - monitor.rcMonitor.left;
+  const LONG dy = monitor.rcWork.top - monitor.rcMonitor.top;
+  return {placement.rcNormalPosition.left + dx, placement.rcNormalPosition.top + dy};
+}
+
+void TTNQL_MAIN::SnapWhileMoving(WINDOWPOS& position) const {
+  if (!moving_ || (position.flags & SWP_NOMOVE) != 0) return;
+  const RECT current = WindowRect();
+  const RECT moved{position.x, position.y, position.x + (current.right - current.left),
+                   position.y + (current.bottom - current.top)};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromRect(&moved, MONITOR_DEFAULTTONEAREST), &monitor);
+  const tonquil::ScreenRect snapped = tonquil::SnapToEdges(ToScreenRect(moved), ToScreenRect(monitor.rcWork));
+  position.x = snapped.left;
+  position.y = snapped.top;
+}
+
+LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (ui::HandleLayoutMessage(*this, kLayout, message, wparam, lparam, result)) return result;
+  switch (message) {
+    case WM_ENTERSIZEMOVE:
+      moving_ = true;
+      return 0;
+    case WM_EXITSIZEMOVE:
+      moving_ = false;
+      return 0;
+    case WM_WINDOWPOSCHANGING:
+      SnapWhileMoving(*reinterpret_cast<WINDOWPOS*>(lparam));
+      break;
+    case WM_CLOSE:
+      FormClose();
+      DestroyWindow(handle());
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wparam, lparam);
+}

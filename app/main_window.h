@@ -1,0 +1,62 @@
+#pragma once
+// The main window: port buttons, the control panel and the display of the module's
+// state. Its first showing restores its place, makes the options dialog and takes the
+// single-instance guard; its close releases them all in order.
+#include <memory>
+
+#include "device/port_link.h"
+#include "settings/option_dialog.h"
+#include "settings/option_values.h"
+#include "settings/settings_session.h"
+#include "ui/button.h"
+#include "ui/edit_field.h"
+#include "ui/font.h"
+#include "ui/group_box.h"
+#include "ui/label.h"
+#include "ui/layout.h"
+#include "ui/memo.h"
+#include "ui/window.h"
+
+class TTNQL_MAIN : public ui::Window {
+ public:
+  TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings);
+  ~TTNQL_MAIN() override;
+
+  // Shows the window; the first time, the first-showing work runs before it appears.
+  void Show(int show_command);
+
+  ui::Button B_Option, B_Open, B_Close;
+  ui::GroupBox GB1;
+  ui::Button B_NextSong, B_PrevSong, B_Play, B_PrevDir, B_NextDir, B_Pause, B_Speed, B_Loop, B_Repeat, B_Reset;
+  ui::Label L_Pause, L_Speed, L_Loop, L_Repeat;
+  ui::GroupBox GB2;
+  ui::Label L_File;
+  ui::GroupBox GB3;
+  ui::Label L_01, L_02, L_03, L_04, L_05, L_06, L_07, L_08, L_09;
+  ui::EditField E_Tag_Copyright, E_Tag_Genre, E_Tag_Game, E_Tag_Title, E_Tag_S98By, E_Tag_System, E_Tag_Artist,
+      E_Tag_Year, E_Tag_Comment;
+  ui::Memo M_Etc, M_Debug;
+
+  void FormShow();
+  void FormClose();
+  void B_OpenClick();
+  void B_CloseClick();
+  void B_OptionClick();
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void SnapWhileMoving(WINDOWPOS& position) const;
+  tonquil::WindowPosition NormalPosition() const;
+
+  static const ui::Layout<TTNQL_MAIN> kLayout;
+
+  tonquil::PortLink& link_;
+  tonquil::SettingsSession& settings_;
+  ui::Font font_;
+  std::unique_ptr<TTNQL_OPTION> options_;
+  bool shown_once_ = false;
+  bool moving_ = false;
+};
+
+// The process-wide reference to the main window, set while it exists.
+extern TTNQL_MAIN* TNQL_MAIN;

@@ -1,0 +1,38 @@
+#pragma once
+// The serial link to the module: open a COM port with the fixed line settings, write a
+// command, read what has arrived, close. Every call runs to its end; a write and a
+// read that found bytes end with a fixed pause that gives the module time to answer.
+#include <string>
+#include <string_view>
+
+#include "device/comm_api.h"
+
+namespace tonquil {
+
+class PortLink {
+ public:
+  static constexpr unsigned kPauseMs = 100;
+  static constexpr char16_t kLineSettings[] = u"baud=230400 parity=N data=8 stop=1";
+
+  explicit PortLink(CommApi& api) : api_(api) {}
+
+  // Opens "\\.\<name>". False when it did not open, or when a port is already held
+  // (the held port stays as it is).
+  bool OpenPort(const std::u16string& name);
+  // False when no port is held or closing failed; the handle then stays as it was.
+  bool ClosePort();
+  void WriteCommand(std::string_view command);
+  // The bytes waiting at this moment, up to the first zero byte; empty at once when
+  // nothing waits or the port's status cannot be read.
+  std::string ReadReply();
+
+  bool HoldsPort() const { return PortHandle != 0; }
+
+  // The held port, 0 when none.
+  PortId PortHandle = 0;
+
+ private:
+  CommApi& api_;
+};
+
+}  // namespace tonquil

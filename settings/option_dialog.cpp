@@ -1,0 +1,82 @@
+#include "settings/option_dialog.h"
+
+#include "device/port_names.h"
+#include "settings/option_values.h"
+#include "ui/application.h"
+#include "ui/wide.h"
+
+TTNQL_OPTION* TNQL_OPTION = nullptr;
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr int kClientWidth = 529;
+constexpr int kClientHeight = 161;
+constexpr COLORREF kAboutText = RGB(255, 255, 255);
+
+}  // namespace
+
+TTNQL_OPTION::TTNQL_OPTION(HWND owner)
+    : owner_(owner), font_(L"Tahoma", -11), bold_font_(L"Tahoma", -11, FW_BOLD) {
+  Shape1.SetFill(RGB(0, 0, 0));
+  CreateTopLevel({L"TTNQL_OPTION", kStyle, WS_EX_DLGMODALFRAME, kClientWidth, kClientHeight}, owner);
+  SetCaption(L"設定");
+  ui::CreateControls(*this, handle(), kLayout, font_.handle());
+  for (const std::u16string& name : tonquil::PortNames()) CB_COM.AddItem(ui::Wide(name));
+  SetUpAboutPanel();
+}
+
+void TTNQL_OPTION::SetUpAboutPanel() {
+  for (ui::Label* label : {&L_AppName, &L_02, &L_URL01, &L_URL02}) label->SetColors(kAboutText, Shape1.brush());
+  SendMessageW(L_AppName.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_.handle()), FALSE);
+  L_AppName.SetText(ui::Application::Instance().title());
+  L_AppName.FitToText();
+  Image1.SetBitmap(L"ABOUT_BITMAP");
+}
+
+void TTNQL_OPTION::LoadOptions(tonquil::SettingsSession& settings) {
+  tonquil::OptionValues values;
+  settings.Read([&](const tonquil::TMemIniFile& document) { values = tonquil::ReadOptionValues(document); });
+  MoveTo(values.position.left, values.position.top);
+  C_NoTaskTray.SetChecked(values.no_task_tray);
+  C_NoTaskTrayPopup.SetChecked(values.no_task_tray_popup);
+  C_MSN.SetChecked(values.msn);
+  MsnEnabledAtLoad = C_MSN.IsChecked();
+  SelectPort(ui::Wide(values.com_port));
+}
+
+// Every item whose text equals the name exactly becomes the selection; with no such
+// item the selection stays as it was.
+void TTNQL_OPTION::SelectPort(const std::wstring& name) {
+  for (int i = 0; i < CB_COM.Count(); ++i) {
+    if (CB_COM.ItemText(i) == name) CB_COM.Select(i);
+  }
+}
+
+void TTNQL_OPTION::SaveOptions(tonquil::SettingsSession& settings) {
+  const RECT place = WindowRect();
+  tonquil::OptionValues values;
+  values.position = {place.left, place.top};
+  values.com_port = ui::FromWide(CB_COM.SelectedText());
+  values.no_task_tray = C_NoTaskTray.IsChecked();
+  values.no_task_tray_popup = C_NoTaskTrayPopup.IsChecked();
+  values.msn = C_MSN.IsChecked();
+  settings.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteOptionValues(document, values); });
+}
+
+void TTNQL_OPTION::ShowModal() { ui::Application::Instance().RunModal(handle(), owner_); }
+
+void TTNQL_OPTION::B_CloseClick() { ShowWindow(handle(), SW_HIDE); }
+
+LRESULT TTNQL_OPTION::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (ui::HandleLayoutMessage(*this, kLayout, message, wparam, lparam, result)) return result;
+  switch (message) {
+    case WM_CLOSE:
+      ShowWindow(handle(), SW_HIDE);
+      return 0;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wparam, lparam);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The options dialog. Its controls are the live store of the options: the rest of the
+// program reads them when it needs them. One dialog lives from the main window's
+// first showing to its close; closing the dialog only hides it.
+#include "settings/settings_session.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/combo_box.h"
+#include "ui/font.h"
+#include "ui/label.h"
+#include "ui/layout.h"
+#include "ui/picture.h"
+#include "ui/shape.h"
+#include "ui/window.h"
+
+class TTNQL_OPTION : public ui::Window {
+ public:
+  explicit TTNQL_OPTION(HWND owner);
+
+  ui::ComboBox CB_COM;
+  ui::CheckBox C_NoTaskTray, C_NoTaskTrayPopup, C_MSN;
+  ui::Shape Shape1;
+  ui::Label L_AppName, L_01, L_02;
+  ui::Picture Image1;
+  ui::Label L_URL01, L_URL02;
+  ui::Button B_Close, B_SearchZurva;
+  // The state of C_MSN right after LoadOptions; fixed for the run.
+  bool MsnEnabledAtLoad = false;
+
+  void B_CloseClick();
+  void LoadOptions(tonquil::SettingsSession& settings);
+  void SaveOptions(tonquil::SettingsSession& settings);
+  // Shows the dialog modally over its owner until it is closed.
+  void ShowModal();
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void SetUpAboutPanel();
+  void SelectPort(const std::wstring& name);
+
+  static const ui::Layout<TTNQL_OPTION> kLayout;
+
+  HWND owner_;
+  ui::Font font_;
+  ui::Font bold_font_;
+};
+
+// The process-wide reference to the options dialog, set while it exists.
+extern TTNQL_OPTION* TNQL_OPTION;

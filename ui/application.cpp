@@ -1,0 +1,62 @@
+#include "ui/application.h"
+
+#include "text/error_text.h"
+#include "ui/wide.h"
+
+namespace ui {
+
+Application& Application::Instance() {
+  static Application application;
+  return application;
+}
+
+void Application::HoldError(std::exception_ptr error) {
+  if (!held_error_) held_error_ = error;
+}
+
+void Application::ShowError(std::exception_ptr error) const {
+  const std::wstring text = Wide(tonquil::ErrorText(error));
+  MessageBoxW(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+void Application::ShowHeldError() {
+  if (!held_error_) return;
+  const std::exception_ptr error = held_error_;
+  held_error_ = nullptr;
+  ShowError(error);
+}
+
+bool Application::PumpOne() {
+  MSG msg;
+  if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+    exit_code_ = static_cast<int>(msg.wParam);
+    return false;
+  }
+  // Keyboard navigation (tab order, default buttons) for whichever window has it.
+  const HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root == nullptr || !IsDialogMessageW(root, &msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  ShowHeldError();
+  return true;
+}
+
+int Application::Run() {
+  while (PumpOne()) {
+  }
+  return exit_code_;
+}
+
+void Application::RunModal(HWND window, HWND owner) {
+  EnableWindow(owner, FALSE);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  bool quit = false;
+  while (IsWindowVisible(window) && !quit) quit = !PumpOne();
+  EnableWindow(owner, TRUE);
+  SetForegroundWindow(owner);
+  if (quit) PostQuitMessage(exit_code_);  // leave WM_QUIT for the outer loop
+}
+
+}  // namespace ui

@@ -1,0 +1,106 @@
+#pragma once
+// Controls made from a table: each row names the owner's control member, its caption,
+// its place (relative to the group box that holds it, if any), its initial enabled
+// state and the owner's click handler. Rows are created in table order, which is also
+// the tab order.
+#include <windows.h>
+
+#include "ui/control.h"
+#include "ui/group_box.h"
+
+namespace ui {
+
+template <class Member>
+struct MemberOf;
+template <class Owner, class T>
+struct MemberOf<T Owner::*> {
+  using OwnerType = Owner;
+};
+
+// The accessor stored in a row: Part<&Owner::Name> gives the owner's control `Name`.
+template <auto member>
+Control& Part(typename MemberOf<decltype(member)>::OwnerType& owner) {
+  return owner.*member;
+}
+template <auto member>
+GroupBox& Group(typename MemberOf<decltype(member)>::OwnerType& owner) {
+  return owner.*member;
+}
+
+template <class Owner>
+struct LayoutRow {
+  Control& (*control)(Owner&);
+  const wchar_t* caption;
+  Bounds bounds;
+  GroupBox& (*group)(Owner&);  // nullptr: directly on the window
+  bool enabled;
+  void (Owner::*on_click)();   // nullptr: no click handler
+};
+
+template <class Owner>
+struct Layout {
+  const LayoutRow<Owner>* rows;
+  size_t size;
+  const LayoutRow<Owner>* begin() const { return rows; }
+  const LayoutRow<Owner>* end() const { return rows + size; }
+};
+
+// Control ids are the row's index plus this base, so WM_COMMAND finds the row.
+constexpr int kFirstControlId = 1000;
+
+template <class Owner>
+void CreateControls(Owner& owner, HWND parent, Layout<Owner> layout, HFONT font) {
+  for (size_t i = 0; i < layout.size; ++i) {
+    const LayoutRow<Owner>& row = layout.rows[i];
+    Bounds place = row.bounds;
+    if (row.group != nullptr) {
+      GroupBox& group = row.group(owner);
+      place.left += group.bounds().left;
+      place.top += group.bounds().top;
+      group.Hold(row.control(owner));
+    }
+    row.control(owner).Create(parent, kFirstControlId + static_cast<int>(i), row.caption, place, font);
+  }
+  // Enabled states are applied after all rows exist, since a group passes its state on.
+  for (const LayoutRow<Owner>& row : layout) {
+    if (!row.enabled) row.control(owner).SetEnabled(false);
+  }
+}
+
+// Calls the click handler of the row that `id` belongs to; false when it has none.
+template <class Owner>
+bool DispatchClick(Owner& owner, Layout<Owner> layout, int id) {
+  const int index = id - kFirstControlId;
+  if (index < 0 || index >= static_cast<int>(layout.size)) return false;
+  const auto handler = layout.rows[index].on_click;
+  if (handler == nullptr) return false;
+  (owner.*handler)();
+  return true;
+}
+
+}  // namespace ui
+
+namespace ui {
+
+// Answers the messages that every window made from a layout answers alike: clicks go
+// to the row's handler, and controls with colours of their own get them. True when
+// the message was handled, with its result in `result`.
+template <class Owner>
+bool HandleLayoutMessage(Owner& owner, Layout<Owner> layout, UINT message, WPARAM wparam, LPARAM lparam,
+                         LRESULT& result) {
+  switch (message) {
+    case WM_COMMAND:
+      result = 0;
+      return HIWORD(wparam) == BN_CLICKED && DispatchClick(owner, layout, LOWORD(wparam));
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      const HBRUSH brush = Control::ColorsFor(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
+      result = reinterpret_cast<LRESULT>(brush);
+      return brush != nullptr;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace ui
