@@ -25,6 +25,7 @@ TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settin
   CreateTopLevel({L"TTNQL_MAIN", kStyle, 0, kClientWidth, kClientHeight}, nullptr);
   ui::CreateControls(*this, handle(), kLayout, font_.handle());
   SetCaption(ui::Application::Instance().title());
+  TrayIcon.SetTip(ui::Application::Instance().title());
   TNQL_MAIN = this;
 }
 

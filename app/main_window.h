@@ -4,7 +4,9 @@
 // single-instance guard; its close releases them all in order.
 #include <memory>
 
+#include "app/tray_icon.h"
 #include "device/port_link.h"
+#include "device/report_display.h"
 #include "settings/option_dialog.h"
 #include "settings/option_values.h"
 #include "settings/settings_session.h"
@@ -17,7 +19,7 @@
 #include "ui/memo.h"
 #include "ui/window.h"
 
-class TTNQL_MAIN : public ui::Window {
+class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
  public:
   TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings);
   ~TTNQL_MAIN() override;
@@ -37,13 +39,34 @@ class TTNQL_MAIN : public ui::Window {
       E_Tag_Year, E_Tag_Comment;
   ui::Memo M_Etc, M_Debug;
 
+  TTrayIcon TrayIcon;
+
   void FormShow();
   void FormClose();
   void B_OpenClick();
   void B_CloseClick();
   void B_OptionClick();
 
+ // The display of the module's reports.
+  void SetStatus(tonquil::StatusLabel label, const std::u16string& text) override;
+  std::u16string Status(tonquil::StatusLabel label) const override;
+  void SetTag(tonquil::TagField field, const std::u16string& text) override;
+  std::u16string Tag(tonquil::TagField field) const override;
+  void ClearTagFields() override;
+  void ClearEtc() override;
+  void AppendEtc(const std::u16string& line) override;
+  void SetBalloon(const std::u16string& title, const std::u16string& text) override;
+  void ShowBalloon() override;
+  bool IsWindowVisible() const override;
+  bool BalloonsSwitchedOff() const override;
+  bool MsnEnabledAtLoad() const override;
+  void PublishNowPlaying() override;
+
  private:
+  template <class Self>
+  static auto& StatusLabelFor(Self& self, tonquil::StatusLabel label);
+  template <class Self>
+  static auto& TagFieldFor(Self& self, tonquil::TagField field);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void SnapWhileMoving(WINDOWPOS& position) const;
   tonquil::WindowPosition NormalPosition() const;

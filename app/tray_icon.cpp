@@ -1,0 +1,87 @@
+#include "app/tray_icon.h"
+
+
+#include "app/tray_text.h"
+#include "ui/wide.h"
+
+namespace {
+
+constexpr UINT kIconId = 1;
+constexpr UINT kCallbackMessage = WM_APP + 1;
+constexpr UINT kBalloonTimeoutMs = 20000;
+
+std::wstring Cut(const std::wstring& text, std::size_t max_units) {
+  return ui::Wide(tonquil::CutForTray(ui::FromWide(text), max_units));
+}
+
+template <size_t N>
+void CopyInto(wchar_t (&field)[N], const std::wstring& text) {
+  const size_t count = text.size() < N - 1 ? text.size() : N - 1;
+  text.copy(field, count);
+  field[count] = L'\0';
+}
+
+}  // namespace
+
+TTrayIcon::TTrayIcon()
+    : taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")),
+      icon_(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON,
+                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))) {
+  // A hidden top-level window, so that the shell's broadcasts reach it.
+  CreateTopLevel({L"TTrayIconWindow", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0}, nullptr);
+}
+
+TTrayIcon::~TTrayIcon() {
+  SetVisible(false);
+  if (icon_ != nullptr) DestroyIcon(icon_);
+}
+
+NOTIFYICONDATAW TTrayIcon::IconData(UINT flags) const {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = handle();
+  data.uID = kIconId;
+  data.uFlags = flags;
+  data.uCallbackMessage = kCallbackMessage;
+  data.hIcon = icon_;
+  CopyInto(data.szTip, tip_);
+  return data;
+}
+
+void TTrayIcon::SetTip(const std::wstring& tip) {
+  tip_ = Cut(tip, tonquil::kTipMax);
+  if (!visible_) return;
+  NOTIFYICONDATAW data = IconData(NIF_TIP);
+  Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void TTrayIcon::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  NOTIFYICONDATAW data = IconData(NIF_ICON | NIF_TIP | NIF_MESSAGE);
+  Shell_NotifyIconW(visible ? NIM_ADD : NIM_DELETE, &data);
+}
+
+void TTrayIcon::SetBalloon(const std::wstring& title, const std::wstring& text) {
+  balloon_title_ = Cut(title, tonquil::kBalloonTitleMax);
+  balloon_text_ = Cut(text, tonquil::kBalloonTextMax);
+}
+
+void TTrayIcon::ShowBalloon() {
+  if (!visible_) return;
+  NOTIFYICONDATAW data = IconData(NIF_INFO);
+  CopyInto(data.szInfoTitle, balloon_title_);
+  CopyInto(data.szInfo, balloon_text_);
+  data.uTimeout = kBalloonTimeoutMs;
+  data.dwInfoFlags = NIIF_INFO;
+  Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == taskbar_created_ && visible_) {
+    NOTIFYICONDATAW data = IconData(NIF_ICON | NIF_TIP | NIF_MESSAGE);
+    Shell_NotifyIconW(NIM_ADD, &data);
+    return 0;
+  }
+  return Window::HandleMessage(message, wparam, lparam);
+}

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs every test: the native unit tests (with address and undefined-behaviour
+# sanitizers), the emulator's tests, and the tests of the real Tonquil.exe under
+# Wine and Xvfb against the module emulator, all in one ctest run.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+bash scripts/deps.sh
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native -j2
