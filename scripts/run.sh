@@ -8,7 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
 bash scripts/deps.sh
-cmake --preset native >/dev/null
+cmake --preset native -DTONQUIL_WINDOWS=ON >/dev/null
 cmake --build --preset native
 
 # shellcheck source=wine-env.sh
@@ -19,7 +19,7 @@ tonquil_server_start
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
   headless=1
-  tonquil_xvfb_start >/dev/null
+  tonquil_xvfb_start "" >/dev/null
 fi
 
 run_dir="$root/build/run"
@@ -59,6 +59,11 @@ fi
 wine "$run_dir/Tonquil.exe" &
 tonquil_pid=$!
 wine "$driver" wait TTNQL_MAIN 20000 >/dev/null
+# The window exists before its first showing; wait until X shows it, then let it paint.
+for _ in $(seq 100); do
+  xwininfo -name "Tonquil 110529" 2>/dev/null | grep -q IsViewable && break
+  sleep 0.2
+done
 sleep 1
 shot="$run_dir/screenshot.png"
 import -window root "$shot"

@@ -7,6 +7,6 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
 bash scripts/deps.sh
-cmake --preset native >/dev/null
+cmake --preset native -DTONQUIL_WINDOWS=ON >/dev/null
 cmake --build --preset native
 ctest --preset native -j2
