@@ -27,12 +27,17 @@ class PortLink {
   std::string ReadReply();
 
   bool HoldsPort() const { return PortHandle != 0; }
+  // The name the held port was opened with; empty when none is held.
+  const std::u16string& HeldPortName() const { return held_name_; }
+  // A fixed pause, as the link's own pauses are made.
+  void Pause(unsigned milliseconds) { api_.Sleep(milliseconds); }
 
   // The held port, 0 when none.
   PortId PortHandle = 0;
 
  private:
   CommApi& api_;
+  std::u16string held_name_;
 };
 
 }  // namespace tonquil

@@ -25,6 +25,7 @@ TEST_F(PortLinkTest, OpensThroughTheDevicePathAndAppliesTheLineSettings) {
   ASSERT_TRUE(link.OpenPort(u"COM12"));
   EXPECT_THAT(api.calls, ElementsAre("open \\\\.\\COM12", "configure 7 baud=230400 parity=N data=8 stop=1"));
   EXPECT_EQ(link.PortHandle, 7u);
+  EXPECT_EQ(link.HeldPortName(), u"COM12");
 }
 
 TEST_F(PortLinkTest, FailedOpensLeaveNoPortHeld) {
@@ -51,6 +52,7 @@ TEST_F(PortLinkTest, CloseReleasesTheHandleOnlyWhenClosingWorked) {
   api.fail_close = false;
   EXPECT_TRUE(link.ClosePort());
   EXPECT_FALSE(link.HoldsPort());
+  EXPECT_EQ(link.HeldPortName(), u"");
 }
 
 TEST_F(PortLinkTest, WritePutsTheCommandAloneOnTheLineThenPauses) {
