@@ -1,0 +1,43 @@
+#include "device/exchange.h"
+
+#include "device/command_set.h"
+#include "device/reply_parser.h"
+
+namespace tonquil {
+
+ButtonCommands CommandsOf(ButtonAction action) {
+  switch (action) {
+    case ButtonAction::NextSong: return {{command::kNextSong, command::kAfterMoveQuery}, false};
+    case ButtonAction::PrevSong: return {{command::kPrevSong, command::kAfterMoveQuery}, false};
+    case ButtonAction::Play: return {{command::kPlay, command::kAfterMoveQuery}, false};
+    case ButtonAction::PrevDir: return {{command::kPrevDir, command::kAfterMoveQuery}, false};
+    case ButtonAction::NextDir: return {{command::kNextDir, command::kAfterMoveQuery}, false};
+    case ButtonAction::Pause: return {{command::kPause, {}}, false};
+    case ButtonAction::Speed: return {{command::kSpeed, {}}, false};
+    case ButtonAction::Loop: return {{command::kLoop, {}}, false};
+    case ButtonAction::Repeat: return {{command::kRepeat, {}}, false};
+    case ButtonAction::Reset: return {{command::kReset, {}}, true};
+  }
+  return {{}, false};
+}
+
+void Exchange::SendCommand(std::string_view command) {
+  link_.WriteCommand(command);
+  ParseReply(link_.ReadReply(), decoder_, display_);
+}
+
+void Exchange::RefreshStatus() {
+  display_.ClearTagFields();
+  display_.ClearEtc();
+  for (std::string_view query : command::kStatusQueries) SendCommand(query);
+}
+
+void Exchange::Run(ButtonAction action) {
+  const ButtonCommands sequence = CommandsOf(action);
+  for (std::string_view command : sequence.commands) {
+    if (!command.empty()) SendCommand(command);
+  }
+  if (sequence.refresh_status) RefreshStatus();
+}
+
+}  // namespace tonquil

@@ -1,0 +1,129 @@
+#include "device/exchange.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_comm_api.h"
+#include "fakes/fake_report_display.h"
+
+namespace tonquil {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using testing::FakeCommApi;
+using testing::FakeReportDisplay;
+
+// Latin-1, and each parse logged as "parse <text>" in the shared call log.
+class LoggingDecoder : public AnsiDecoder {
+ public:
+  explicit LoggingDecoder(std::vector<std::string>& log) : log_(log) {}
+  std::u16string Decode(std::string_view bytes) const override {
+    log_.push_back("parse " + std::string(bytes));
+    return Latin1Decoder().Decode(bytes);
+  }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+const std::u16string kPort = u"\\\\.\\COM3";
+
+class ExchangeTest : public ::testing::Test {
+ protected:
+  ExchangeTest() { api.existing = {kPort}; }
+
+  void OpenPort() {
+    ASSERT_TRUE(link.OpenPort(u"COM3"));
+    api.calls.clear();
+  }
+  std::size_t CallsStartingWith(const std::string& word) const {
+    return static_cast<std::size_t>(std::count_if(api.calls.begin(), api.calls.end(),
+                                                   [&](const std::string& call) { return call.rfind(word, 0) == 0; }));
+  }
+
+  FakeCommApi api;
+  PortLink link{api};
+  LoggingDecoder decoder{api.calls};
+  FakeReportDisplay display{api.calls};
+  Exchange exchange{link, decoder, display};
+};
+
+TEST_F(ExchangeTest, NextSongExchangesCThenPEachWithItsOwnReadAndParse) {
+  OpenPort();
+  api.input[kPort] = "Playing\r\n";
+  exchange.Run(ButtonAction::NextSong);
+  EXPECT_THAT(api.calls, ElementsAre("write 63", "sleep 100", "waiting", "read 9", "sleep 100", "parse Playing",
+                                     "L_Pause=Playing", "write 50", "sleep 100", "waiting", "parse "));
+}
+
+struct ActionCase {
+  ButtonAction action;
+  const char* written;
+  std::size_t parses;
+};
+
+TEST_F(ExchangeTest, EachButtonWritesItsCommandsOneByOneAndParsesEachReply) {
+  const ActionCase cases[] = {
+      {ButtonAction::NextSong, "cP", 2}, {ButtonAction::PrevSong, "xP", 2}, {ButtonAction::Play, "bP", 2},
+      {ButtonAction::PrevDir, "zP", 2},  {ButtonAction::NextDir, "vP", 2},  {ButtonAction::Pause, "p", 1},
+      {ButtonAction::Speed, "s", 1},     {ButtonAction::Loop, "l", 1},      {ButtonAction::Repeat, "r", 1},
+      {ButtonAction::Reset, "!SRLPtT@", 8},
+  };
+  OpenPort();
+  for (const ActionCase& c : cases) {
+    api.calls.clear();
+    api.written.clear();
+    exchange.Run(c.action);
+    EXPECT_EQ(api.written[7], c.written);
+    EXPECT_EQ(CallsStartingWith("parse"), c.parses) << c.written;
+    EXPECT_EQ(CallsStartingWith("write"), c.parses) << "one byte per write: " << c.written;
+  }
+}
+
+TEST_F(ExchangeTest, ResetParsesItsReplyThenEmptiesTheDisplayThenQueriesInOrder) {
+  OpenPort();
+  api.input[kPort] = "Stop";
+  exchange.Run(ButtonAction::Reset);
+  std::vector<std::string> expected = {"write 21", "sleep 100", "waiting",   "read 4", "sleep 100",
+                                       "parse Stop", "L_Pause=Stop", "ClearTagFields", "ClearEtc"};
+  for (const char* query : {"53", "52", "4c", "50", "74", "54", "40"}) {
+    expected.insert(expected.end(), {std::string("write ") + query, "sleep 100", "waiting", "parse "});
+  }
+  EXPECT_THAT(api.calls, ElementsAreArray(expected));
+}
+
+TEST_F(ExchangeTest, RefreshEmptiesTagsAndEtcButLeavesTheLabels) {
+  OpenPort();
+  display.status[StatusLabel::Speed] = u"2x";
+  display.tags[0] = u"Old";
+  display.etc = {u"old firmware"};
+  exchange.RefreshStatus();
+  EXPECT_EQ(display.tags[0], u"");
+  EXPECT_TRUE(display.etc.empty());
+  EXPECT_EQ(display.status[StatusLabel::Speed], u"2x");
+  EXPECT_EQ(CallsStartingWith("parse"), 7u);
+}
+
+TEST_F(ExchangeTest, LateOutputIsParsedAtTheFrontOfTheNextReply) {
+  OpenPort();
+  exchange.SendCommand("p");
+  api.input[kPort] += "Paused\r\n";          // arrives after the first read
+  api.input[kPort] += "PlaySpeed : 2x\r\n";  // the answer to the next command
+  api.calls.clear();
+  exchange.SendCommand("s");
+  EXPECT_THAT(api.calls, ElementsAre("write 73", "sleep 100", "waiting", "read 24", "sleep 100",
+                                     "parse Paused\r\nPlaySpeed : 2x", "L_Pause=Paused", "L_Speed=2x"));
+}
+
+TEST_F(ExchangeTest, WithoutAPortTheWriteFailsSilentlyAndAnEmptyReplyIsParsed) {
+  exchange.Run(ButtonAction::Pause);
+  EXPECT_THAT(api.calls, ElementsAre("write 70", "sleep 100", "waiting", "parse "));
+}
+
+}  // namespace
+}  // namespace tonquil
