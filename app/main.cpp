@@ -11,6 +11,7 @@
 #include "device/win32_comm_api.h"
 #include "settings/settings_path.h"
 #include "settings/win32_file_store.h"
+#include "text/win32_ansi_decoder.h"
 #include "ui/application.h"
 #include "ui/wide.h"
 
@@ -48,7 +49,8 @@ int Run() {
   tonquil::PortLink link(comm);
   tonquil::Win32FileStore files;
   tonquil::SettingsSession settings(files, tonquil::SettingsPathFor(ExecutablePath()));
-  TTNQL_MAIN main_window(link, settings);
+  tonquil::Win32AnsiDecoder decoder;
+  TTNQL_MAIN main_window(link, settings, decoder);
   main_window.Show(StartShowingTheWindow());
   return application.Run();
 }

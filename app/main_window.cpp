@@ -20,12 +20,14 @@ tonquil::ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right
 
 }  // namespace
 
-TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings)
-    : link_(link), settings_(settings), font_(L"Tahoma", -11) {
+TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings,
+                       const tonquil::AnsiDecoder& decoder)
+    : link_(link), settings_(settings), exchange_(link, decoder, *this), font_(L"Tahoma", -11) {
   CreateTopLevel({L"TTNQL_MAIN", kStyle, 0, kClientWidth, kClientHeight}, nullptr);
   ui::CreateControls(*this, handle(), kLayout, font_.handle());
   SetCaption(ui::Application::Instance().title());
   TrayIcon.SetTip(ui::Application::Instance().title());
+  BuildTrayMenu();
   TNQL_MAIN = this;
 }
 
@@ -38,7 +40,9 @@ void TTNQL_MAIN::Show(int show_command) {
     shown_once_ = true;
     FormShow();
   }
+  first_showing_ = true;
   ShowWindow(handle(), show_command);
+  first_showing_ = false;
 }
 
 void TTNQL_MAIN::FormShow() {
@@ -70,6 +74,7 @@ void TTNQL_MAIN::B_OpenClick() {
   B_Open.SetEnabled(false);
   B_Close.SetEnabled(true);
   GB1.SetEnabled(true);
+  exchange_.RefreshStatus();
 }
 
 void TTNQL_MAIN::B_CloseClick() {
@@ -125,11 +130,15 @@ LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_WINDOWPOSCHANGING:
       SnapWhileMoving(*reinterpret_cast<WINDOWPOS*>(lparam));
       break;
+    case WM_SIZE:
+      if (wparam == SIZE_MINIMIZED) ApplicationEventsMinimize();
+      break;
     case WM_CLOSE:
       FormClose();
       DestroyWindow(handle());
       return 0;
     case WM_DESTROY:
+      TrayIcon.SetVisible(false);
       PostQuitMessage(0);
       return 0;
     default:

@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "app/tray_icon.h"
+#include "device/exchange.h"
 #include "device/port_link.h"
 #include "device/report_display.h"
 #include "settings/option_dialog.h"
 #include "settings/option_values.h"
 #include "settings/settings_session.h"
+#include "text/ansi_decoder.h"
 #include "ui/button.h"
 #include "ui/edit_field.h"
 #include "ui/font.h"
@@ -17,11 +19,12 @@
 #include "ui/label.h"
 #include "ui/layout.h"
 #include "ui/memo.h"
+#include "ui/popup_menu.h"
 #include "ui/window.h"
 
 class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
  public:
-  TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings);
+  TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings, const tonquil::AnsiDecoder& decoder);
   ~TTNQL_MAIN() override;
 
   // Shows the window; the first time, the first-showing work runs before it appears.
@@ -40,12 +43,26 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   ui::Memo M_Etc, M_Debug;
 
   TTrayIcon TrayIcon;
+  ui::PopupMenu PM_Tray;
 
   void FormShow();
   void FormClose();
+  void ApplicationEventsMinimize();
   void B_OpenClick();
   void B_CloseClick();
+  void B_NextSongClick();
+  void B_PrevSongClick();
+  void B_PlayClick();
+  void B_PrevDirClick();
+  void B_NextDirClick();
+  void B_PauseClick();
+  void B_SpeedClick();
+  void B_LoopClick();
+  void B_RepeatClick();
+  void B_ResetClick();
   void B_OptionClick();
+  void PM_ShowClick();
+  void PM_ExitClick();
 
  // The display of the module's reports.
   void SetStatus(tonquil::StatusLabel label, const std::u16string& text) override;
@@ -69,15 +86,20 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   static auto& TagFieldFor(Self& self, tonquil::TagField field);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void SnapWhileMoving(WINDOWPOS& position) const;
+  void BuildTrayMenu();
+  void TrayIconMouse(UINT mouse_message);
+  void HideToTray();
   tonquil::WindowPosition NormalPosition() const;
 
   static const ui::Layout<TTNQL_MAIN> kLayout;
 
   tonquil::PortLink& link_;
   tonquil::SettingsSession& settings_;
+  tonquil::Exchange exchange_;
   ui::Font font_;
   std::unique_ptr<TTNQL_OPTION> options_;
   bool shown_once_ = false;
+  bool first_showing_ = false;
   bool moving_ = false;
 };
 

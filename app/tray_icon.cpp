@@ -78,6 +78,10 @@ void TTrayIcon::ShowBalloon() {
 }
 
 LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == kCallbackMessage) {
+    if (on_mouse_) on_mouse_(static_cast<UINT>(lparam));
+    return 0;
+  }
   if (message == taskbar_created_ && visible_) {
     NOTIFYICONDATAW data = IconData(NIF_ICON | NIF_TIP | NIF_MESSAGE);
     Shell_NotifyIconW(NIM_ADD, &data);

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 
 #include "ui/window.h"
@@ -23,6 +24,9 @@ class TTrayIcon : public ui::Window {
   const std::wstring& balloon_text() const { return balloon_text_; }
   void ShowBalloon();
 
+  // Receives the mouse messages (WM_LBUTTONDBLCLK, WM_RBUTTONUP, ...) over the icon.
+  void OnMouse(std::function<void(UINT)> handler) { on_mouse_ = std::move(handler); }
+
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   NOTIFYICONDATAW IconData(UINT flags) const;
@@ -33,4 +37,5 @@ class TTrayIcon : public ui::Window {
   std::wstring balloon_title_;
   std::wstring balloon_text_;
   bool visible_ = false;
+  std::function<void(UINT)> on_mouse_;
 };

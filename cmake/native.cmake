@@ -14,6 +14,10 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_subdirectory(tests/unit)
+add_subdirectory(tests/fuzz)
+# A bounded libFuzzer run of every fuzz target, built with clang in its own folder.
+add_test(NAME fuzz COMMAND ${PROJECT_SOURCE_DIR}/tests/fuzz/run-fuzz.sh 45)
+set_tests_properties(fuzz PROPERTIES LABELS fuzz TIMEOUT 900)
 add_subdirectory(tools/emulator)
 add_subdirectory(tests/emulator)
 

@@ -1,0 +1,12 @@
+#pragma once
+// Decodes the module's 8-bit text from the system's ANSI code page.
+#include "text/ansi_decoder.h"
+
+namespace tonquil {
+
+class Win32AnsiDecoder : public AnsiDecoder {
+ public:
+  std::u16string Decode(std::string_view bytes) const override;
+};
+
+}  // namespace tonquil
