@@ -60,6 +60,7 @@ void TTNQL_MAIN::FormClose() {
   if (link_.HoldsPort()) B_CloseClick();
   const tonquil::WindowPosition position = NormalPosition();
   settings_.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteMainPosition(document, position); });
+  if (MsnEnabledAtLoad()) ClearNowPlaying();
   if (options_) {
     options_->SaveOptions(settings_);
     TNQL_OPTION = nullptr;

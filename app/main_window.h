@@ -78,6 +78,8 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   bool BalloonsSwitchedOff() const override;
   bool MsnEnabledAtLoad() const override;
   void PublishNowPlaying() override;
+  // Withdraws the notice at exit.
+  void ClearNowPlaying();
 
  private:
   template <class Self>

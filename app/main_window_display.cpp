@@ -1,5 +1,8 @@
 // The main window as the display of the module's reports: which control shows what.
 #include "app/main_window.h"
+#include "nowplaying/now_playing_info.h"
+#include "nowplaying/now_playing_send.h"
+#include "nowplaying/win32_messenger_windows.h"
 #include "ui/wide.h"
 
 using tonquil::StatusLabel;
@@ -72,5 +75,14 @@ bool TTNQL_MAIN::BalloonsSwitchedOff() const {
 
 bool TTNQL_MAIN::MsnEnabledAtLoad() const { return TNQL_OPTION != nullptr && TNQL_OPTION->MsnEnabledAtLoad; }
 
-// The messenger notice is not sent yet.
-void TTNQL_MAIN::PublishNowPlaying() {}
+void TTNQL_MAIN::PublishNowPlaying() {
+  tonquil::Win32MessengerWindows messengers;
+  tonquil::SendNowPlaying(messengers,
+                          tonquil::PublishInfo(Tag(TagField::Title), Tag(TagField::Artist), Tag(TagField::Game)),
+                          true);
+}
+
+void TTNQL_MAIN::ClearNowPlaying() {
+  tonquil::Win32MessengerWindows messengers;
+  tonquil::SendNowPlaying(messengers, tonquil::ClearInfo(), false);
+}
