@@ -50,7 +50,7 @@ void TTNQL_MAIN::FormShow() {
     const tonquil::WindowPosition position = tonquil::ReadMainPosition(document);
     MoveTo(position.left, position.top);
   });
-  options_ = std::make_unique<TTNQL_OPTION>(handle());
+  options_ = std::make_unique<TTNQL_OPTION>(handle(), link_);
   TNQL_OPTION = options_.get();
   options_->LoadOptions(settings_);
   tonquil::CreateInstanceGuard();

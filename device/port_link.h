@@ -29,6 +29,8 @@ class PortLink {
   bool HoldsPort() const { return PortHandle != 0; }
   // The name the held port was opened with; empty when none is held.
   const std::u16string& HeldPortName() const { return held_name_; }
+  // The platform calls this link makes; another link may share them.
+  CommApi& api() const { return api_; }
   // A fixed pause, as the link's own pauses are made.
   void Pause(unsigned milliseconds) { api_.Sleep(milliseconds); }
 

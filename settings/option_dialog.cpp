@@ -1,5 +1,6 @@
 #include "settings/option_dialog.h"
 
+#include "app/app_identity.h"
 #include "device/port_names.h"
 #include "settings/option_values.h"
 #include "ui/application.h"
@@ -13,11 +14,12 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr int kClientWidth = 529;
 constexpr int kClientHeight = 161;
 constexpr COLORREF kAboutText = RGB(255, 255, 255);
+constexpr COLORREF kLinkHover = RGB(255, 0, 0);
 
 }  // namespace
 
-TTNQL_OPTION::TTNQL_OPTION(HWND owner)
-    : owner_(owner), font_(L"Tahoma", -11), bold_font_(L"Tahoma", -11, FW_BOLD) {
+TTNQL_OPTION::TTNQL_OPTION(HWND owner, tonquil::PortLink& main_link)
+    : owner_(owner), main_link_(main_link), font_(L"Tahoma", -11), bold_font_(L"Tahoma", -11, FW_BOLD) {
   Shape1.SetFill(RGB(0, 0, 0));
   CreateTopLevel({L"TTNQL_OPTION", kStyle, WS_EX_DLGMODALFRAME, kClientWidth, kClientHeight}, owner);
   SetCaption(L"設定");
@@ -27,7 +29,15 @@ TTNQL_OPTION::TTNQL_OPTION(HWND owner)
 }
 
 void TTNQL_OPTION::SetUpAboutPanel() {
-  for (ui::Label* label : {&L_AppName, &L_02, &L_URL01, &L_URL02}) label->SetColors(kAboutText, Shape1.brush());
+  for (ui::Label* label : {&L_AppName, &L_02}) label->SetColors(kAboutText, Shape1.brush());
+  for (TURLLink* link : {&L_URL01, &L_URL02}) {
+    link->SetColors(kAboutText, Shape1.brush());
+    link->SetLinkColor(kLinkHover);
+    link->SetEnableShowHint(false);
+    link->SetURLtype(tonquil::tpURL);
+  }
+  L_URL01.SetLink(tonquil::kMakerWebAddress);
+  L_URL02.SetLink(std::wstring(L"mailto:") + tonquil::kMakerMailAddress);
   SendMessageW(L_AppName.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_.handle()), FALSE);
   L_AppName.SetText(ui::Application::Instance().title());
   L_AppName.FitToText();

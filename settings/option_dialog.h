@@ -2,6 +2,7 @@
 // The options dialog. Its controls are the live store of the options: the rest of the
 // program reads them when it needs them. One dialog lives from the main window's
 // first showing to its close; closing the dialog only hides it.
+#include "device/port_link.h"
 #include "settings/settings_session.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -12,22 +13,26 @@
 #include "ui/picture.h"
 #include "ui/shape.h"
 #include "ui/window.h"
+#include "widgets/urllink.h"
 
 class TTNQL_OPTION : public ui::Window {
  public:
-  explicit TTNQL_OPTION(HWND owner);
+  // `main_link` is the main window's port link: the search never touches the port it
+  // holds and probes with a link of its own.
+  TTNQL_OPTION(HWND owner, tonquil::PortLink& main_link);
 
   ui::ComboBox CB_COM;
   ui::CheckBox C_NoTaskTray, C_NoTaskTrayPopup, C_MSN;
   ui::Shape Shape1;
   ui::Label L_AppName, L_01, L_02;
   ui::Picture Image1;
-  ui::Label L_URL01, L_URL02;
+  TURLLink L_URL01, L_URL02;
   ui::Button B_Close, B_SearchZurva;
   // The state of C_MSN right after LoadOptions; fixed for the run.
   bool MsnEnabledAtLoad = false;
 
   void B_CloseClick();
+  void B_SearchZurvaClick();
   void LoadOptions(tonquil::SettingsSession& settings);
   void SaveOptions(tonquil::SettingsSession& settings);
   // Shows the dialog modally over its owner until it is closed.
@@ -41,6 +46,7 @@ class TTNQL_OPTION : public ui::Window {
   static const ui::Layout<TTNQL_OPTION> kLayout;
 
   HWND owner_;
+  tonquil::PortLink& main_link_;
   ui::Font font_;
   ui::Font bold_font_;
 };

@@ -14,7 +14,7 @@ constexpr auto kNoClick = nullptr;
 
 const ui::LayoutRow<TTNQL_OPTION> kRows[] = {
     {Part<&O::CB_COM>, L"", {8, 26, 65, 21}, kNoGroup, kEnabled, kNoClick},
-    {Part<&O::B_SearchZurva>, L"自動判定", {80, 26, 73, 21}, kNoGroup, kEnabled, kNoClick},
+    {Part<&O::B_SearchZurva>, L"自動判定", {80, 26, 73, 21}, kNoGroup, kEnabled, &O::B_SearchZurvaClick},
     {Part<&O::C_NoTaskTray>, L"タスクトレイアイコンを使用しない", {8, 64, 177, 17}, kNoGroup, kEnabled, kNoClick},
     {Part<&O::C_NoTaskTrayPopup>, L"バルーンを使用しない", {8, 80, 129, 17}, kNoGroup, kEnabled, kNoClick},
     {Part<&O::C_MSN>, L"Liveメッセンジャーへ再生曲情報を送信する (要再起動)", {8, 96, 281, 17}, kNoGroup, kEnabled,
