@@ -5,14 +5,14 @@
 #include <iterator>
 
 using ui::Group;
+using ui::kDisabled;
+using ui::kEnabled;
+using ui::kNoClick;
+using ui::kNoGroup;
 using ui::Part;
 using M = TTNQL_MAIN;
 
 namespace {
-constexpr bool kEnabled = true;
-constexpr bool kDisabled = false;
-constexpr auto kNoGroup = nullptr;
-constexpr auto kNoClick = nullptr;
 constexpr int kLabelHeight = 13;
 constexpr int kStatusWidth = 73;
 constexpr int kTagLabelWidth = 53;

@@ -7,9 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-bash scripts/deps.sh
-cmake --preset native -DTONQUIL_WINDOWS=ON >/dev/null
-cmake --build --preset native
+bash scripts/build.sh
 
 # shellcheck source=wine-env.sh
 source scripts/wine-env.sh

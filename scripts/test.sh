@@ -6,7 +6,5 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-bash scripts/deps.sh
-cmake --preset native -DTONQUIL_WINDOWS=ON >/dev/null
-cmake --build --preset native
+bash scripts/build.sh
 ctest --preset native -j2

@@ -4,13 +4,13 @@
 #include "app/app_identity.h"
 #include "settings/option_dialog.h"
 
+using ui::kEnabled;
+using ui::kNoClick;
+using ui::kNoGroup;
 using ui::Part;
 using O = TTNQL_OPTION;
 
 namespace {
-constexpr bool kEnabled = true;
-constexpr auto kNoGroup = nullptr;
-constexpr auto kNoClick = nullptr;
 
 const ui::LayoutRow<TTNQL_OPTION> kRows[] = {
     {Part<&O::CB_COM>, L"", {8, 26, 65, 21}, kNoGroup, kEnabled, kNoClick},

@@ -44,6 +44,10 @@ class Control {
   virtual DWORD ExStyle() const { return 0; }
   // Kind-specific set-up once the window exists.
   virtual void AfterCreate() {}
+  // Puts the control under its siblings, for frames and fills that others lie on.
+  void SendToBack() const {
+    SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 
  private:
   HWND hwnd_ = nullptr;

@@ -17,9 +17,7 @@ class GroupBox : public Control {
   const wchar_t* WindowClass() const override { return L"BUTTON"; }
   DWORD Style() const override { return BS_GROUPBOX; }
   // The frame lies under the controls it holds.
-  void AfterCreate() override {
-    SetWindowPos(handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+  void AfterCreate() override { SendToBack(); }
 
  private:
   std::vector<Control*> members_;

@@ -5,6 +5,8 @@
 // the tab order.
 #include <windows.h>
 
+#include <cstddef>
+
 #include "ui/control.h"
 #include "ui/group_box.h"
 
@@ -44,6 +46,12 @@ struct Layout {
   const LayoutRow<Owner>* begin() const { return rows; }
   const LayoutRow<Owner>* end() const { return rows + size; }
 };
+
+// Words for the rows' columns.
+constexpr bool kEnabled = true;
+constexpr bool kDisabled = false;
+constexpr std::nullptr_t kNoGroup = nullptr;
+constexpr std::nullptr_t kNoClick = nullptr;
 
 // Control ids are the row's index plus this base, so WM_COMMAND finds the row.
 constexpr int kFirstControlId = 1000;

@@ -18,9 +18,7 @@ class Shape : public Control {
  protected:
   const wchar_t* WindowClass() const override { return L"STATIC"; }
   DWORD Style() const override { return SS_LEFT; }
-  void AfterCreate() override {
-    SetWindowPos(handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+  void AfterCreate() override { SendToBack(); }
 
  private:
   HBRUSH brush_ = nullptr;
