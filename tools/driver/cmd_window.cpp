@@ -1,0 +1,71 @@
+// close, minimize, restore, move, rect: the top-level window as its title bar handles it.
+#include <windows.h>
+
+#include "command.h"
+#include "output.h"
+#include "window_find.h"
+#include "window_messages.h"
+
+namespace tqdriver {
+namespace {
+
+void PrintRect(HWND top) {
+  RECT rect = {};
+  RECT client = {};
+  GetWindowRect(top, &rect);
+  GetClientRect(top, &client);
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  GetWindowPlacement(top, &placement);
+  Record(L"rect")
+      .Add(L"hwnd", HandleText(top))
+      .Add(L"rect", RectText(rect))
+      .Add(L"normal", RectText(placement.rcNormalPosition))
+      .Add(L"client", std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom))
+      .AddFlag(L"visible", IsWindowVisible(top) != FALSE)
+      .AddFlag(L"minimized", IsIconic(top) != FALSE)
+      .Print();
+}
+
+// WM_CLOSE is what the title bar's close box ends in; posted, so that a handler which
+// asks the user something cannot block the driver.
+void Close(const Args& args) {
+  Post(RequireTopLevel(args[0]), WM_CLOSE, 0, 0);
+}
+
+void Minimize(const Args& args) {
+  Post(RequireTopLevel(args[0]), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void Restore(const Args& args) {
+  Post(RequireTopLevel(args[0]), WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+// The program sees the move as it would see a drag: WM_WINDOWPOSCHANGING first.
+void Move(const Args& args) {
+  HWND top = RequireTopLevel(args[0]);
+  if (!SetWindowPos(top, nullptr, ParseInt(args[1]), ParseInt(args[2]), 0, 0,
+                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+    throw Failure{kNotFound, L"could not move " + args[0]};
+  }
+  PrintRect(top);
+}
+
+void Rect(const Args& args) {
+  PrintRect(RequireTopLevel(args[0]));
+}
+
+}  // namespace
+
+const std::vector<Command>& WindowCommands() {
+  static const std::vector<Command> commands = {
+      {L"close", 1, 1, L"CLASS", Close},
+      {L"minimize", 1, 1, L"CLASS", Minimize},
+      {L"restore", 1, 1, L"CLASS", Restore},
+      {L"move", 3, 3, L"CLASS X Y", Move},
+      {L"rect", 1, 1, L"CLASS", Rect},
+  };
+  return commands;
+}
+
+}  // namespace tqdriver
