@@ -1,0 +1,43 @@
+#pragma once
+// zorva-emu linked into the Wine prefix as a COM port, for one test.
+#include <sys/types.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "temp_dir.h"
+
+namespace tonquil::e2e {
+
+class Emulator {
+ public:
+  // Links the emulated module as COM<com_number> and waits until it is ready.
+  Emulator(int com_number, const TempDir& folder, const std::vector<std::string>& extra_args = {});
+  ~Emulator();
+  Emulator(const Emulator&) = delete;
+  Emulator& operator=(const Emulator&) = delete;
+
+  std::string PortName() const { return "COM" + std::to_string(com_number_); }
+  const std::string& Tty() const { return tty_; }
+  // What each read from the line returned, in order: the bytes the program wrote.
+  std::vector<std::string> Reads() const;
+  std::string Output() const { return ReadWholeFile(output_path_); }
+  // The processes besides the emulator (which keeps its own end open) that have the
+  // port's terminal open: the program under test, or the wineserver on its behalf.
+  std::vector<pid_t> OtherHolders() const;
+
+ private:
+  int com_number_;
+  std::string link_;
+  std::string output_path_;
+  std::string log_path_;
+  std::string tty_;
+  std::unique_ptr<ChildProcess> process_;
+};
+
+// The processes that have path open (the serial port's terminal, for instance).
+std::vector<pid_t> ProcessesHolding(const std::string& path);
+
+}  // namespace tonquil::e2e
