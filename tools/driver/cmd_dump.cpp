@@ -1,4 +1,6 @@
-// dump: a top-level window and every control in it, one record each.
+// dump: a top-level window and every control in it, one record each. Fonts are not
+// listed: Wine answers WM_GETFONT from another process with no font, and a font handle
+// of another process means nothing here anyway.
 #include <windows.h>
 
 #include "command.h"
@@ -15,6 +17,10 @@ bool IsClass(HWND window, const wchar_t* name) {
 
 LONG_PTR Style(HWND window) {
   return GetWindowLongPtrW(window, GWL_STYLE);
+}
+
+std::wstring LongHex(HWND window, int index) {
+  return Hex(static_cast<unsigned long long>(GetWindowLongPtrW(window, index)) & 0xFFFFFFFFu);
 }
 
 // A coarse kind, so that a reader need not decode class names and style bits itself.
@@ -69,9 +75,8 @@ void PrintTop(HWND top) {
       .AddFlag(L"enabled", IsWindowEnabled(top) != FALSE)
       .AddFlag(L"visible", IsWindowVisible(top) != FALSE)
       .AddFlag(L"minimized", IsIconic(top) != FALSE)
-      .Add(L"style", Hex(static_cast<unsigned long long>(Style(top)) & 0xFFFFFFFFu))
-      .Add(L"exstyle", Hex(static_cast<unsigned long long>(GetWindowLongPtrW(top, GWL_EXSTYLE)) & 0xFFFFFFFFu))
-      .Add(L"font", FontText(top))
+      .Add(L"style", LongHex(top, GWL_STYLE))
+      .Add(L"exstyle", LongHex(top, GWL_EXSTYLE))
       .Print();
 }
 
@@ -91,9 +96,8 @@ void PrintControl(HWND top, const Control& control) {
       .AddFlag(L"enabled", IsWindowEnabled(window) != FALSE)
       .AddFlag(L"effective", EnabledWithAncestors(window))
       .AddFlag(L"visible", IsWindowVisible(window) != FALSE)
-      .Add(L"style", Hex(static_cast<unsigned long long>(Style(window)) & 0xFFFFFFFFu))
-      .Add(L"exstyle", Hex(static_cast<unsigned long long>(GetWindowLongPtrW(window, GWL_EXSTYLE)) & 0xFFFFFFFFu))
-      .Add(L"font", FontText(window));
+      .Add(L"style", LongHex(window, GWL_STYLE))
+      .Add(L"exstyle", LongHex(window, GWL_EXSTYLE));
   AddKindDetails(record, window, kind);
   record.Print();
 }

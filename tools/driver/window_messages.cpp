@@ -57,12 +57,4 @@ std::vector<std::wstring> ComboItems(HWND combo) {
   return items;
 }
 
-std::wstring FontText(HWND window) {
-  const auto font = reinterpret_cast<HFONT>(Send(window, WM_GETFONT, 0, 0));
-  if (font == nullptr) return L"system";
-  LOGFONTW info = {};
-  if (GetObjectW(font, sizeof info, &info) == 0) return L"";
-  return std::wstring(info.lfFaceName) + L"," + std::to_wstring(info.lfHeight);
-}
-
 }  // namespace tqdriver

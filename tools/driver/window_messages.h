@@ -22,8 +22,5 @@ void Post(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 std::wstring ClassName(HWND window);
 std::wstring WindowText(HWND window);
 std::vector<std::wstring> ComboItems(HWND combo);
-// "face,height" of the font the control draws with; "system" when it has none set, and
-// empty when the font cannot be read from this process.
-std::wstring FontText(HWND window);
 
 }  // namespace tqdriver
