@@ -57,8 +57,8 @@ TEST_F(SettingsFile, WindowPositionIsRestoredAfterARestart) {
   ASSERT_EQ(moved.RectOf("rect").x, 300);
   ASSERT_EQ(moved.RectOf("rect").y, 150);
   EXPECT_EQ(CloseTonquil(), 0);
-  EXPECT_NE(Utf16FileText(app_.IniBytes()).find(CrLfLines({"[Main]", "X=300", "Y=150"})),
-            std::string::npos);
+  ExpectIni(app_, CrLfLines({"[Main]", "X=300", "Y=150", "", "[Option]", "X=100", "Y=100",
+                             "ComPort=COM1", "NoTaskTray=0", "NoTaskTrayPopup=0", "MSN=0", ""}));
 
   StartTonquil();
   const Rect restored = driver_.Rect(kMainClass).RectOf("rect");
