@@ -1,8 +1,10 @@
 #include "emulator.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <sstream>
 #include <stdexcept>
@@ -51,6 +53,10 @@ Emulator::Emulator(int com_number, const TempDir& folder, const std::vector<std:
       output_path_(folder.File("emulator-com" + std::to_string(com_number) + ".out")),
       log_path_(folder.File("emulator-com" + std::to_string(com_number) + ".log")) {
   RemoveStaleLink(link_);
+  // A second emulator on the same port in one test must not find the first one's ready
+  // line or reads.
+  std::filesystem::remove(output_path_);
+  std::filesystem::remove(log_path_);
   std::vector<std::string> command = {EmulatorPath(), "--link", link_, "--log", log_path_};
   command.insert(command.end(), extra_args.begin(), extra_args.end());
   process_ = std::make_unique<ChildProcess>(command, output_path_);
@@ -70,13 +76,27 @@ Emulator::~Emulator() {
 
 std::vector<std::string> Emulator::Reads() const {
   std::vector<std::string> reads;
+  for (TimedRead& read : TimedReads()) reads.push_back(std::move(read.bytes));
+  return reads;
+}
+
+std::vector<TimedRead> Emulator::TimedReads() const {
+  std::vector<TimedRead> reads;
   std::istringstream lines(ReadWholeFile(log_path_));
   std::string line;
   while (std::getline(lines, line)) {
     const size_t space = line.find(' ');
-    if (space != std::string::npos) reads.push_back(HexBytes(line.substr(space + 1)));
+    if (space != std::string::npos) {
+      reads.push_back({std::stoll(line.substr(0, space)), HexBytes(line.substr(space + 1))});
+    }
   }
   return reads;
+}
+
+void Emulator::Signal(int number) const {
+  if (::kill(process_->pid(), number) != 0) {
+    throw std::runtime_error("cannot signal zorva-emu: " + std::to_string(errno));
+  }
 }
 
 std::vector<pid_t> Emulator::OtherHolders() const {

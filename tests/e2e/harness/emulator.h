@@ -11,6 +11,12 @@
 
 namespace tonquil::e2e {
 
+// One read from the line as the emulator logged it: when, since its start, and the bytes.
+struct TimedRead {
+  long long ms = 0;
+  std::string bytes;
+};
+
 class Emulator {
  public:
   // Links the emulated module as COM<com_number> and waits until it is ready.
@@ -23,6 +29,9 @@ class Emulator {
   const std::string& Tty() const { return tty_; }
   // What each read from the line returned, in order: the bytes the program wrote.
   std::vector<std::string> Reads() const;
+  std::vector<TimedRead> TimedReads() const;
+  // SIGUSR1 makes the module move on to the next song by itself and report it.
+  void Signal(int number) const;
   std::string Output() const { return ReadWholeFile(output_path_); }
   // The processes besides the emulator (which keeps its own end open) that have the
   // port's terminal open: the program under test, or the wineserver on its behalf.

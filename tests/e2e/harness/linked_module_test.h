@@ -1,0 +1,72 @@
+#pragma once
+// The fixture for driving the control panel: the emulated module on COM7 with a state
+// file, the program set to that port, and the display read back beside the module's state.
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "module_display.h"
+#include "tonquil_test.h"
+#include "utf16_file.h"
+
+namespace tonquil::e2e {
+
+// What the program asks when the port opens and after a reset, one byte a write.
+inline const std::vector<std::string> kStatusQueries = {"S", "R", "L", "P", "t", "T", "@"};
+
+// The emulated module's firmware block, as M_Etc shows it.
+inline const std::vector<std::string> kFirmwareLines = {
+    "===== Firmware Information =====", "Version : 1.10",         "Build : 2011/05/29 21:40:12",
+    "Board : Rev.C (OPNA + OPM)",        "Storage : SD 1GB FAT16", "Library : 3 dirs, 9 files",
+    "Serial : 230400bps 8N1"};
+
+class LinkedModuleTest : public TonquilTest {
+ protected:
+  static constexpr int kCom = 7;
+
+  // A fresh emulated module on the port, in place of any earlier one; faults as the
+  // emulator's options name them.
+  void LinkModule(const std::vector<std::string>& faults = {}) {
+    emulator_.reset();
+    std::vector<std::string> args = {"--state", StatePath()};
+    args.insert(args.end(), faults.begin(), faults.end());
+    emulator_ = std::make_unique<Emulator>(kCom, folder_, args);
+  }
+
+  void StartAndOpen() {
+    app_.WriteIni(CrLfLines({"[Option]", "ComPort=COM" + std::to_string(kCom)}));
+    StartTonquil();
+    Press("Open");
+  }
+
+  // Clicks a button of the main window; returns once its handler has run.
+  void Press(const std::string& caption) {
+    if (!driver_.Click(kMainClass, "=" + caption)) {
+      throw std::runtime_error("the button " + caption + " cannot be clicked");
+    }
+  }
+
+  Fields Shown() { return ShownState(DumpMain()); }
+  std::vector<std::string> EtcLines() { return ShownEtcLines(DumpMain()); }
+  Fields State() const { return ModuleState(StatePath()); }
+  std::string StatePath() const { return folder_.File("module.state"); }
+
+  // The reads from the first-th on, once there are at least count of them: the emulator
+  // logs a read a moment after the program's write.
+  std::vector<std::string> ReadsFrom(size_t first, size_t count) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    std::vector<std::string> reads = emulator_->Reads();
+    while (reads.size() < first + count && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(milliseconds(50));
+      reads = emulator_->Reads();
+    }
+    if (reads.size() < first) return {};
+    return {reads.begin() + static_cast<std::ptrdiff_t>(first), reads.end()};
+  }
+};
+
+}  // namespace tonquil::e2e
