@@ -13,7 +13,8 @@ using ui::Part;
 using M = TTNQL_MAIN;
 
 namespace {
-constexpr int kLabelHeight = 13;
+// Tall enough for the substituted CJK font's underscores, which hang below 13 pixels.
+constexpr int kLabelHeight = 15;
 constexpr int kStatusWidth = 73;
 constexpr int kTagLabelWidth = 53;
 }  // namespace
