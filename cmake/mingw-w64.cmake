@@ -1,9 +1,10 @@
-# Cross compilation for 64-bit Windows with Debian's mingw-w64 (posix thread model,
-# which the C++ standard library's threads and GoogleTest need).
+# Cross compilation for 64-bit Windows with Debian's mingw-w64. The win32 thread
+# model: the programs use no C++ threads, and it keeps the pthread emulation out of
+# the exe.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
