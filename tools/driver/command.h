@@ -29,6 +29,9 @@ const std::vector<Command>& DumpCommands();
 const std::vector<Command>& ControlCommands();
 const std::vector<Command>& WindowCommands();
 const std::vector<Command>& MsgboxCommands();
+const std::vector<Command>& TrayCommands();
+const std::vector<Command>& MenuCommands();
+const std::vector<Command>& BalloonCommands();
 
 // Parses a non-negative number of milliseconds, or fails with kUsage.
 unsigned ParseMilliseconds(const std::wstring& text);

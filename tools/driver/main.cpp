@@ -13,7 +13,8 @@ namespace {
 
 const std::vector<const std::vector<Command>*>& AllTables() {
   static const std::vector<const std::vector<Command>*> tables = {
-      &WaitCommands(), &DumpCommands(), &ControlCommands(), &WindowCommands(), &MsgboxCommands()};
+      &WaitCommands(), &DumpCommands(), &ControlCommands(), &WindowCommands(), &MsgboxCommands(),
+      &TrayCommands(), &MenuCommands(), &BalloonCommands()};
   return tables;
 }
 
