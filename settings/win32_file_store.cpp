@@ -73,13 +73,15 @@ bool WriteNewFile(const std::u16string& path, const std::string& bytes) {
          file.Close();
 }
 
-// The process id keeps a temporary of this process apart from any other's.
-std::u16string TemporaryPathBeside(const std::u16string& path) {
-  std::u16string temporary = path + u".tmp";
-  for (const char digit : std::to_string(GetCurrentProcessId())) {
-    temporary += static_cast<char16_t>(digit);
-  }
-  return temporary;
+// One name per settings file: only one copy of the program saves at a time, and a
+// temporary left by a killed save is taken over by the next one instead of piling up.
+std::u16string TemporaryPathBeside(const std::u16string& path) { return path + u".tmp"; }
+
+// A read-only settings file is the user's word that it must not change; moving a new
+// file over it would replace it all the same on some systems.
+bool IsReadOnly(const std::u16string& path) {
+  const DWORD attributes = GetFileAttributesW(Wide(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 }  // namespace
@@ -100,6 +102,7 @@ LoadResult Win32FileStore::Load(const std::u16string& path) {
 }
 
 bool Win32FileStore::ReplaceWhole(const std::u16string& path, const std::string& bytes) {
+  if (IsReadOnly(path)) return false;
   const std::u16string temporary = TemporaryPathBeside(path);
   // MoveFileExW rather than ReplaceFileW: it has one way to fail, after which the target
   // is untouched, and needs no existing target. The replaced file's attributes are not
