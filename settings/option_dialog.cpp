@@ -38,6 +38,12 @@ void TTNQL_OPTION::SetUpAboutPanel() {
   }
   L_URL01.SetLink(tonquil::kMakerWebAddress);
   L_URL02.SetLink(std::wstring(L"mailto:") + tonquil::kMakerMailAddress);
+  // The maker's name and addresses are whatever they are; their labels take the width
+  // of their text rather than wrap and clip it.
+  for (ui::Label* label : {static_cast<ui::Label*>(&L_02), static_cast<ui::Label*>(&L_URL01),
+                           static_cast<ui::Label*>(&L_URL02)}) {
+    label->FitToText();
+  }
   SendMessageW(L_AppName.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_.handle()), FALSE);
   L_AppName.SetText(ui::Application::Instance().title());
   L_AppName.FitToText();
