@@ -45,7 +45,6 @@ logged build-bench-build cmake --build "$bench_dir"
 
 tonquil_exe="$root/build/native/windows/app/Tonquil.exe"
 driver="$root/build/native/windows/tools/driver/tqdriver.exe"
-emulator="$root/build/native/tools/emulator/zorva-emu"
 launcher="$bench_dir/windows/tqlaunch.exe"
 
 export TONQUIL_WINEPREFIX="${TONQUIL_BENCH_WINEPREFIX:-$bench_dir/wineprefix}"
@@ -91,13 +90,8 @@ tonquil_xvfb_start "" >/dev/null
 
 # One emulator serves both sides: Wine sees it as COM3, the native link code finds it
 # through a folder that holds com3 alone.
-"$emulator" --link "$WINEPREFIX/dosdevices/com3" >"$logs/emulator.log" 2>&1 &
-emulator_pid=$!
-for _ in $(seq 100); do
-  grep -q '^ready ' "$logs/emulator.log" && break
-  sleep 0.1
-done
-grep -q '^ready ' "$logs/emulator.log" || { echo "bench: the emulator did not start" >&2; exit 1; }
+tonquil_emulator_start "$logs/emulator.log" --link "$WINEPREFIX/dosdevices/com3"
+emulator_pid=$tonquil_emulator_pid
 mkdir -p "$work/ports"
 ln -s "$WINEPREFIX/dosdevices/com3" "$work/ports/com3"
 

@@ -40,13 +40,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-"$emulator" --link "$WINEPREFIX/dosdevices/com3" --library "$library" >"$run_dir/emulator.log" 2>&1 &
-emulator_pid=$!
-for _ in $(seq 100); do
-  grep -q '^ready ' "$run_dir/emulator.log" && break
-  sleep 0.1
-done
-grep -q '^ready ' "$run_dir/emulator.log" || { echo "run: the emulator did not start" >&2; exit 1; }
+tonquil_emulator_start "$run_dir/emulator.log" --link "$WINEPREFIX/dosdevices/com3" --library "$library"
+emulator_pid=$tonquil_emulator_pid
 echo "run: module emulator on COM3 ($WINEPREFIX/dosdevices/com3)"
 
 if [ $headless -eq 0 ]; then

@@ -228,6 +228,22 @@ tonquil_xvfb_stop() {
   return 0
 }
 
+# Starts the module emulator in the background: tonquil_emulator_start LOG ARGS... runs
+# zorva-emu ARGS with its output in LOG, waits until it reports its link ready, and
+# leaves its process id in tonquil_emulator_pid.
+tonquil_emulator_start() {
+  local log="$1"
+  shift
+  "$tonquil_repo_root/build/native/tools/emulator/zorva-emu" "$@" >"$log" 2>&1 &
+  tonquil_emulator_pid=$!
+  local _
+  for _ in $(seq 100); do
+    grep -q '^ready ' "$log" && return 0
+    sleep 0.1
+  done
+  tonquil_fail "the emulator did not start (see $log)"
+}
+
 tonquil_env() {
   local name
   for name in WINEPREFIX WINEARCH WINEDEBUG WINEDLLOVERRIDES LANG LC_ALL; do
