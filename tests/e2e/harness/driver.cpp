@@ -15,12 +15,14 @@ std::string Describe(const std::vector<std::string>& args) {
   return text;
 }
 
+std::runtime_error Failed(const std::vector<std::string>& args, const DriverRun& run) {
+  return std::runtime_error(Describe(args) + " failed with exit code " +
+                            std::to_string(run.exit_code) + ": " + run.err);
+}
+
 // For the commands whose "not found" answer (exit code 2) is a result, not a failure.
 int CheckedExitCode(const std::vector<std::string>& args, const DriverRun& run) {
-  if (run.exit_code != 0 && run.exit_code != kDriverNotFound) {
-    throw std::runtime_error(Describe(args) + " failed with exit code " +
-                             std::to_string(run.exit_code) + ": " + run.err);
-  }
+  if (run.exit_code != 0 && run.exit_code != kDriverNotFound) throw Failed(args, run);
   return run.exit_code;
 }
 
@@ -59,10 +61,7 @@ DriverRun Driver::Try(const std::vector<std::string>& args, milliseconds timeout
 
 std::vector<Record> Driver::Run(const std::vector<std::string>& args, milliseconds timeout) {
   DriverRun run = Try(args, timeout);
-  if (run.exit_code != 0) {
-    throw std::runtime_error(Describe(args) + " failed with exit code " +
-                             std::to_string(run.exit_code) + ": " + run.err);
-  }
+  if (run.exit_code != 0) throw Failed(args, run);
   return std::move(run.records);
 }
 
@@ -71,8 +70,18 @@ bool Driver::WaitWindow(const std::string& window_class, const std::string& stat
   return CheckedExitCode(args, Try(args, milliseconds(timeout_ms + 20000))) == 0;
 }
 
+std::vector<Record> Driver::Read(const std::vector<std::string>& args) {
+  // Under load, a Wine process has been seen to end with code 1 before the driver said
+  // anything. The driver explains every failure of its own on stderr, so a silent one is
+  // the run's, and a read can safely be made again.
+  DriverRun first = Try(args);
+  if (first.exit_code != 0 && first.err.empty()) return Run(args);
+  if (first.exit_code != 0) throw Failed(args, first);
+  return std::move(first.records);
+}
+
 WindowDump Driver::Dump(const std::string& window_class) {
-  std::vector<Record> records = Run({"dump", window_class});
+  std::vector<Record> records = Read({"dump", window_class});
   if (records.empty() || records.front().kind() != "window") {
     throw std::runtime_error("tqdriver dump " + window_class + " printed no window record");
   }
@@ -82,7 +91,7 @@ WindowDump Driver::Dump(const std::string& window_class) {
 }
 
 Record Driver::Rect(const std::string& window_class) {
-  return Run({"rect", window_class}).at(0);
+  return Read({"rect", window_class}).at(0);
 }
 
 bool Driver::Click(const std::string& window_class, const std::string& control) {
