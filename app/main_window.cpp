@@ -4,6 +4,7 @@
 
 #include "app/edge_snap.h"
 #include "app/instance_guard.h"
+#include "device/reply_parser.h"
 #include "settings/option_values.h"
 #include "ui/application.h"
 #include "ui/wide.h"
@@ -22,7 +23,10 @@ tonquil::ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right
 
 TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings,
                        const tonquil::AnsiDecoder& decoder)
-    : link_(link), settings_(settings), exchange_(link, decoder, *this), font_(L"Tahoma", -11) {
+    : link_(link),
+      settings_(settings),
+      exchange_(link, *this, [this, &decoder](std::string_view reply) { tonquil::ParseReply(reply, decoder, *this); }),
+      font_(L"Tahoma", -11) {
   CreateTopLevel({L"TTNQL_MAIN", kStyle, 0, kClientWidth, kClientHeight}, nullptr);
   ui::CreateControls(*this, handle(), kLayout, font_.handle());
   SetCaption(ui::Application::Instance().title());

@@ -1,7 +1,6 @@
 #include "device/exchange.h"
 
 #include "device/command_set.h"
-#include "device/reply_parser.h"
 
 namespace tonquil {
 
@@ -23,7 +22,7 @@ ButtonCommands CommandsOf(ButtonAction action) {
 
 void Exchange::SendCommand(std::string_view command) {
   link_.WriteCommand(command);
-  ParseReply(link_.ReadReply(), decoder_, display_);
+  read_reply_(link_.ReadReply());
 }
 
 void Exchange::RefreshStatus() {

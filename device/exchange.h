@@ -3,11 +3,12 @@
 // back read and parsed onto the display. Also the status refresh and the command
 // sequences of the control buttons. Keeps no state between calls.
 #include <array>
+#include <functional>
 #include <string_view>
+#include <utility>
 
 #include "device/port_link.h"
 #include "device/report_display.h"
-#include "text/ansi_decoder.h"
 
 namespace tonquil {
 
@@ -20,10 +21,13 @@ struct ButtonCommands {
 
 ButtonCommands CommandsOf(ButtonAction action);
 
+// Reads one reply onto the display: ParseReply with the program's decoder.
+using ReplyReader = std::function<void(std::string_view reply)>;
+
 class Exchange {
  public:
-  Exchange(PortLink& link, const AnsiDecoder& decoder, ReportDisplay& display)
-      : link_(link), decoder_(decoder), display_(display) {}
+  Exchange(PortLink& link, ReportDisplay& display, ReplyReader read_reply)
+      : link_(link), display_(display), read_reply_(std::move(read_reply)) {}
 
   // Writes the command, reads what waits after the pause and parses it, even when
   // nothing came. No port held means a silent write and an empty reply.
@@ -36,8 +40,8 @@ class Exchange {
 
  private:
   PortLink& link_;
-  const AnsiDecoder& decoder_;
   ReportDisplay& display_;
+  ReplyReader read_reply_;
 };
 
 }  // namespace tonquil

@@ -1,8 +1,8 @@
 #include "device/reply_parser.h"
 
 #include <array>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "device/report_lines.h"
 
@@ -51,48 +51,53 @@ bool IsPlayState(std::u16string_view line) {
   return false;
 }
 
-// One walk over the lines of one reply. A block runs from its header up to the next
-// empty line or the last line; the cursor then stands on that empty line (or past the
-// end) and the main walk steps over it.
+// One walk over the lines of one reply, each line decoded as it is taken. A block
+// runs from its header up to the next empty line or the last line; that empty line
+// is taken by the block, so the main walk goes on after it.
 class ReplyWalk {
  public:
-  ReplyWalk(const std::vector<std::u16string_view>& lines, ReportDisplay& display)
-      : lines_(lines), display_(display) {}
+  ReplyWalk(std::string_view text, const AnsiDecoder& decoder, ReportDisplay& display)
+      : lines_(text), decoder_(decoder), display_(display) {}
 
   void Run() {
-    for (cursor_ = 0; cursor_ < lines_.size(); ++cursor_) TreatLine(lines_[cursor_]);
+    while (TakeLine()) TreatLine();
   }
 
  private:
-  void TreatLine(std::u16string_view line) {
-    if (IsPlayState(line)) {
-      display_.SetStatus(StatusLabel::Pause, std::u16string(line));
+  // Makes the next line the current one; false when none is left.
+  bool TakeLine() {
+    const std::optional<std::string_view> bytes = lines_.Next();
+    if (!bytes) return false;
+    decoder_.Decode(*bytes, line_);
+    return true;
+  }
+
+  void TreatLine() {
+    if (IsPlayState(line_)) {
+      display_.SetStatus(StatusLabel::Pause, line_);
       return;
     }
     for (const LabelPrefix& form : kLabelPrefixes) {
-      if (BeginsWith(line, form.prefix)) {
-        display_.SetStatus(form.label, RemoveEvery(line, form.prefix));
+      if (BeginsWith(line_, form.prefix)) {
+        display_.SetStatus(form.label, RemoveEvery(line_, form.prefix));
         return;
       }
     }
-    if (BeginsWith(line, kTagMarker)) display_.ClearTagFields();
-    if (BeginsWith(line, kTagHeader)) {
-      RunTagBlock(line);
-    } else if (line == kFirmwareHeader) {
-      RunFirmwareBlock(line);
+    if (BeginsWith(line_, kTagMarker)) display_.ClearTagFields();
+    if (BeginsWith(line_, kTagHeader)) {
+      RunTagBlock();
+    } else if (line_ == kFirmwareHeader) {
+      RunFirmwareBlock();
     }
   }
 
-  // Moves to the next line of an open block; false when the block ends there.
-  bool NextBlockLine() {
-    ++cursor_;
-    return cursor_ < lines_.size() && !lines_[cursor_].empty();
-  }
+  // Takes the next line of an open block; false when the block ends there.
+  bool TakeBlockLine() { return TakeLine() && !line_.empty(); }
 
-  void RunTagBlock(std::u16string_view header) {
+  void RunTagBlock() {
     // What follows the header on its own line is the block's first tag line.
-    ApplyTagLine(RemoveEvery(header, kTagHeader));
-    while (NextBlockLine()) ApplyTagLine(lines_[cursor_]);
+    ApplyTagLine(RemoveEvery(line_, kTagHeader));
+    while (TakeBlockLine()) ApplyTagLine(line_);
     UpdateBalloon();
     if (display_.MsnEnabledAtLoad()) display_.PublishNowPlaying();
   }
@@ -116,23 +121,22 @@ class ReplyWalk {
     if (!display_.BalloonsSwitchedOff() && !display_.IsWindowVisible()) display_.ShowBalloon();
   }
 
-  void RunFirmwareBlock(std::u16string_view header) {
+  void RunFirmwareBlock() {
     display_.ClearEtc();
-    display_.AppendEtc(std::u16string(header));
-    while (NextBlockLine()) display_.AppendEtc(std::u16string(lines_[cursor_]));
+    display_.AppendEtc(line_);
+    while (TakeBlockLine()) display_.AppendEtc(line_);
   }
 
-  const std::vector<std::u16string_view>& lines_;
+  LineCutter lines_;
+  const AnsiDecoder& decoder_;
   ReportDisplay& display_;
-  std::size_t cursor_ = 0;
+  std::u16string line_;  // the current line, decoded
 };
 
 }  // namespace
 
 void ParseReply(std::string_view reply, const AnsiDecoder& decoder, ReportDisplay& display) {
-  const std::u16string text = decoder.Decode(TrimReply(reply));
-  const std::vector<std::u16string_view> lines = SplitLines(text);
-  ReplyWalk(lines, display).Run();
+  ReplyWalk(TrimReply(reply), decoder, display).Run();
 }
 
 }  // namespace tonquil

@@ -10,7 +10,10 @@
 
 namespace tonquil {
 
-// The reply is the 8-bit text as read, possibly empty. It is decoded exactly once.
+// The reply is the 8-bit text as read, possibly empty. It is cut into lines before it
+// is decoded, one line at a time: CR and LF are never part of a multibyte character of
+// an ANSI code page, so the lines are those of the decoded reply, and a broken
+// character at a line's end cannot swallow the line break after it.
 // An empty reply, or one of only blanks and line breaks, touches nothing on the display.
 void ParseReply(std::string_view reply, const AnsiDecoder& decoder, ReportDisplay& display);
 

@@ -15,18 +15,15 @@ std::string_view TrimReply(std::string_view reply) {
   return reply.substr(begin, end - begin);
 }
 
-std::vector<std::u16string_view> SplitLines(std::u16string_view text) {
-  std::vector<std::u16string_view> lines;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find_first_of(u"\r\n", pos);
-    if (end == std::u16string_view::npos) end = text.size();
-    lines.push_back(text.substr(pos, end - pos));
-    pos = end;
-    if (pos < text.size() && text[pos] == u'\r') ++pos;
-    if (pos < text.size() && text[pos] == u'\n') ++pos;
-  }
-  return lines;
+std::optional<std::string_view> LineCutter::Next() {
+  if (pos_ >= text_.size()) return std::nullopt;
+  std::size_t end = text_.find_first_of("\r\n", pos_);
+  if (end == std::string_view::npos) end = text_.size();
+  const std::string_view line = text_.substr(pos_, end - pos_);
+  pos_ = end;
+  if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+  if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+  return line;
 }
 
 bool BeginsWith(std::u16string_view line, std::u16string_view literal) {

@@ -9,17 +9,17 @@ namespace tonquil {
 class AnsiDecoder {
  public:
   virtual ~AnsiDecoder() = default;
-  virtual std::u16string Decode(std::string_view bytes) const = 0;
+  // Replaces `text` with the decoded bytes. Taking the target lets a caller that
+  // decodes line after line keep one buffer.
+  virtual void Decode(std::string_view bytes, std::u16string& text) const = 0;
 };
 
 // Each byte is the code point of the same number (ISO 8859-1).
 class Latin1Decoder : public AnsiDecoder {
  public:
-  std::u16string Decode(std::string_view bytes) const override {
-    std::u16string text;
-    text.reserve(bytes.size());
-    for (unsigned char b : bytes) text += static_cast<char16_t>(b);
-    return text;
+  void Decode(std::string_view bytes, std::u16string& text) const override {
+    text.resize(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) text[i] = static_cast<unsigned char>(bytes[i]);
   }
 };
 

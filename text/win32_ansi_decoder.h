@@ -6,7 +6,7 @@ namespace tonquil {
 
 class Win32AnsiDecoder : public AnsiDecoder {
  public:
-  std::u16string Decode(std::string_view bytes) const override;
+  void Decode(std::string_view bytes, std::u16string& text) const override;
 };
 
 }  // namespace tonquil

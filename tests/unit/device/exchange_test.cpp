@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "device/reply_parser.h"
 #include "fakes/fake_comm_api.h"
 #include "fakes/fake_report_display.h"
 
@@ -18,18 +19,6 @@ using ::testing::ElementsAreArray;
 using testing::FakeCommApi;
 using testing::FakeReportDisplay;
 
-// Latin-1, and each parse logged as "parse <text>" in the shared call log.
-class LoggingDecoder : public AnsiDecoder {
- public:
-  explicit LoggingDecoder(std::vector<std::string>& log) : log_(log) {}
-  std::u16string Decode(std::string_view bytes) const override {
-    log_.push_back("parse " + std::string(bytes));
-    return Latin1Decoder().Decode(bytes);
-  }
-
- private:
-  std::vector<std::string>& log_;
-};
 
 const std::u16string kPort = u"\\\\.\\COM3";
 
@@ -48,16 +37,19 @@ class ExchangeTest : public ::testing::Test {
 
   FakeCommApi api;
   PortLink link{api};
-  LoggingDecoder decoder{api.calls};
   FakeReportDisplay display{api.calls};
-  Exchange exchange{link, decoder, display};
+  // Each reply logged as "parse <reply>" in the shared call log, then parsed.
+  Exchange exchange{link, display, [this](std::string_view reply) {
+                      api.calls.push_back("parse " + std::string(reply));
+                      ParseReply(reply, Latin1Decoder(), display);
+                    }};
 };
 
 TEST_F(ExchangeTest, NextSongExchangesCThenPEachWithItsOwnReadAndParse) {
   OpenPort();
   api.input[kPort] = "Playing\r\n";
   exchange.Run(ButtonAction::NextSong);
-  EXPECT_THAT(api.calls, ElementsAre("write 63", "sleep 100", "waiting", "read 9", "sleep 100", "parse Playing",
+  EXPECT_THAT(api.calls, ElementsAre("write 63", "sleep 100", "waiting", "read 9", "sleep 100", "parse Playing\r\n",
                                      "L_Pause=Playing", "write 50", "sleep 100", "waiting", "parse "));
 }
 
@@ -117,7 +109,7 @@ TEST_F(ExchangeTest, LateOutputIsParsedAtTheFrontOfTheNextReply) {
   api.calls.clear();
   exchange.SendCommand("s");
   EXPECT_THAT(api.calls, ElementsAre("write 73", "sleep 100", "waiting", "read 24", "sleep 100",
-                                     "parse Paused\r\nPlaySpeed : 2x", "L_Pause=Paused", "L_Speed=2x"));
+                                     "parse Paused\r\nPlaySpeed : 2x\r\n", "L_Pause=Paused", "L_Speed=2x"));
 }
 
 TEST_F(ExchangeTest, WithoutAPortTheWriteFailsSilentlyAndAnEmptyReplyIsParsed) {

@@ -234,9 +234,9 @@ TEST_F(ReplyParserTest, HighBytesShowThroughLatin1) {
 // code page, and records what it was given.
 class PairDecoder : public AnsiDecoder {
  public:
-  std::u16string Decode(std::string_view bytes) const override {
+  void Decode(std::string_view bytes, std::u16string& text) const override {
     given.emplace_back(bytes);
-    std::u16string text;
+    text.clear();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       const auto b = static_cast<unsigned char>(bytes[i]);
       if (b == 0x82 && i + 1 < bytes.size()) {
@@ -245,23 +245,30 @@ class PairDecoder : public AnsiDecoder {
         text += static_cast<char16_t>(b);
       }
     }
-    return text;
   }
   mutable std::vector<std::string> given;
 };
 
-TEST_F(ReplyParserTest, ShownValuesComeFromTheDecoderGivenTheTrimmedReplyOnce) {
+TEST_F(ReplyParserTest, ShownValuesComeFromTheDecoderGivenEachLineOfTheTrimmedReplyOnce) {
   PairDecoder decoder;
-  ParseReply(" \r\nTAG : [S98]title=\x82\x42\x82\x43\r\n", decoder, display);
-  EXPECT_THAT(decoder.given, ElementsAre("TAG : [S98]title=\x82\x42\x82\x43"));
+  ParseReply(" \r\nTAG : [S98]title=\x82\x42\x82\x43\r\n\r\nPlaying\r\n", decoder, display);
+  EXPECT_THAT(decoder.given, ElementsAre("TAG : [S98]title=\x82\x42\x82\x43", "", "Playing"));
   EXPECT_EQ(display.tags[static_cast<int>(TagField::Title)], u"\u3042\u3043");
   EXPECT_EQ(display.balloon_text, u"Title : \u3042\u3043");
+  EXPECT_EQ(display.status[StatusLabel::Pause], u"Playing");
 }
 
-TEST_F(ReplyParserTest, EmptyReplyIsStillDecodedButTouchesNothing) {
+TEST_F(ReplyParserTest, ABrokenCharacterAtALinesEndLeavesTheNextLineWhole) {
+  PairDecoder decoder;
+  ParseReply("TAG : [S98]title=a\x82\r\nartist=b", decoder, display);
+  EXPECT_EQ(display.tags[static_cast<int>(TagField::Title)], u"a\u0082");
+  EXPECT_EQ(display.tags[static_cast<int>(TagField::Artist)], u"b");
+}
+
+TEST_F(ReplyParserTest, EmptyReplyDecodesAndTouchesNothing) {
   PairDecoder decoder;
   ParseReply("\r\n \t", decoder, display);
-  EXPECT_THAT(decoder.given, ElementsAre(""));
+  EXPECT_THAT(decoder.given, IsEmpty());
   EXPECT_THAT(display.calls, IsEmpty());
 }
 

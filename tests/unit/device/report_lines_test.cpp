@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string_view>
+#include <vector>
+
 namespace tonquil {
 namespace {
 
@@ -28,19 +32,29 @@ TEST(ReportLinesTest, TrimReplyRemovesEveryCodeUpTo32FromBothEndsOnly) {
   for (const TrimCase& c : cases) EXPECT_EQ(TrimReply(c.reply), c.trimmed) << "reply: " << c.reply;
 }
 
-TEST(ReportLinesTest, SplitLinesEndsLinesAtCrLfLoneCrAndLoneLf) {
-  EXPECT_THAT(SplitLines(u""), IsEmpty());
-  EXPECT_THAT(SplitLines(u"a"), ElementsAre(u"a"));
-  EXPECT_THAT(SplitLines(u"a\r\nb\rc\nd"), ElementsAre(u"a", u"b", u"c", u"d"));
-  EXPECT_THAT(SplitLines(u"a\r\n"), ElementsAre(u"a")) << "no empty last line";
-  EXPECT_THAT(SplitLines(u"a\r\n\r\nb"), ElementsAre(u"a", u"", u"b"));
+// Every line the cutter gives, and a check that it stays used up.
+std::vector<std::string_view> Lines(std::string_view text) {
+  LineCutter cutter(text);
+  std::vector<std::string_view> lines;
+  while (const std::optional<std::string_view> line = cutter.Next()) lines.push_back(*line);
+  EXPECT_FALSE(cutter.Next().has_value()) << "asked again after the end";
+  return lines;
 }
 
-TEST(ReportLinesTest, SplitLinesGivesAnEmptyLineForLfCrAndCrCrLf) {
-  EXPECT_THAT(SplitLines(u"a\n\rb"), ElementsAre(u"a", u"", u"b"));
-  EXPECT_THAT(SplitLines(u"a\r\r\nb"), ElementsAre(u"a", u"", u"b"));
-  EXPECT_THAT(SplitLines(u"\n\n"), ElementsAre(u"", u""));
-  EXPECT_THAT(SplitLines(u"\ra"), ElementsAre(u"", u"a"));
+TEST(ReportLinesTest, LineCutterEndsLinesAtCrLfLoneCrAndLoneLf) {
+  EXPECT_THAT(Lines(""), IsEmpty());
+  EXPECT_THAT(Lines("a"), ElementsAre("a"));
+  EXPECT_THAT(Lines("a\r\nb\rc\nd"), ElementsAre("a", "b", "c", "d"));
+  EXPECT_THAT(Lines("a\r\n"), ElementsAre("a")) << "no empty last line";
+  EXPECT_THAT(Lines("a\r"), ElementsAre("a"));
+  EXPECT_THAT(Lines("a\r\n\r\nb"), ElementsAre("a", "", "b"));
+}
+
+TEST(ReportLinesTest, LineCutterGivesAnEmptyLineForLfCrAndCrCrLf) {
+  EXPECT_THAT(Lines("a\n\rb"), ElementsAre("a", "", "b"));
+  EXPECT_THAT(Lines("a\r\r\nb"), ElementsAre("a", "", "b"));
+  EXPECT_THAT(Lines("\n\n"), ElementsAre("", ""));
+  EXPECT_THAT(Lines("\ra"), ElementsAre("", "a"));
 }
 
 TEST(ReportLinesTest, BeginsWithIsExactAndFalseForShorterLines) {
