@@ -2,7 +2,6 @@
 // 1 MiB reply of mixed lines, through a display that does nothing: the cost of the
 // parser and the 8-bit decoding alone.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <cstdio>
 #include <map>
@@ -23,7 +22,7 @@ constexpr std::size_t kSmall = 4 * 1024;
 constexpr std::size_t kLarge = 1024 * 1024;
 constexpr const char* kSmallName = "refresh_4KiB";
 constexpr const char* kLargeName = "mixed_1MiB";
-constexpr int kRepetitions = 7;
+constexpr int kRepetitions = 15;
 constexpr double kMinSecondsPerRepetition = 0.1;
 
 void ParseOnce(benchmark::State& state, const std::string& reply) {
@@ -80,16 +79,9 @@ std::optional<Rates> RunBoth() {
   return Rates{*small, *large};
 }
 
-// From here on glibc keeps freed memory and serves large blocks from its heap, so that
-// a big reply's buffers are no longer fresh pages, faulted in again on every parse.
-void KeepFreedHeap() {
-  ::mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-  ::mallopt(M_TRIM_THRESHOLD, 1024 * 1024 * 1024);
-}
-
 std::string RateText(double bytes_per_second) { return Fixed(bytes_per_second / 1e6, 0) + " MB/s"; }
 
-void PrintRows(const Rates& rates, const Rates& kept_heap) {
+void PrintRows(const Rates& rates) {
   const std::string how = "native -O3, Google Benchmark, median of " + std::to_string(kRepetitions) +
                           " interleaved, null display, Latin-1 decoder";
   const std::string least = ">= " + Fixed(kLeastMBPerSecond, 0) + " MB/s";
@@ -100,10 +92,6 @@ void PrintRows(const Rates& rates, const Rates& kept_heap) {
   const double ratio = rates.large / rates.small;
   PrintRow({"ParseReply per-byte speed, 1 MiB : 4 KiB", Fixed(ratio, 2), same_per_byte, ratio >= 1.0,
             "ratio of the two rates above"});
-  const double kept_ratio = kept_heap.large / kept_heap.small;
-  PrintRow({"  same, malloc keeping freed memory", Fixed(kept_ratio, 2), same_per_byte, kept_ratio >= 1.0,
-            RateText(kept_heap.large) + " vs " + RateText(kept_heap.small) +
-                "; mallopt: no trim, no mmap below 32 MiB"});
 }
 
 }  // namespace
@@ -119,13 +107,11 @@ int main(int argc, char** argv) {
   Register(kSmallName, RefreshReply(kSmall));
   Register(kLargeName, MixedReply(kLarge));
   const std::optional<Rates> rates = RunBoth();
-  KeepFreedHeap();
-  const std::optional<Rates> kept_heap = RunBoth();
   benchmark::Shutdown();
-  if (!rates || !kept_heap) {
+  if (!rates) {
     std::fprintf(stderr, "tqbench_parse: a benchmark gave no rate\n");
     return 1;
   }
-  PrintRows(*rates, *kept_heap);
+  PrintRows(*rates);
   return 0;
 }
