@@ -6,14 +6,13 @@
 
 #include "command.h"
 #include "output.h"
+#include "polling.h"
 #include "window_find.h"
 #include "window_messages.h"
 
 namespace tqdriver {
 namespace {
 
-constexpr unsigned kDefaultWaitMs = 10000;
-constexpr DWORD kPollMs = 50;
 constexpr wchar_t kTrayClass[] = L"__winex11_standalone_tray";
 
 DWORD ProcessOf(HWND window) {
@@ -37,14 +36,7 @@ HWND VisibleBalloon() {
 
 void Balloon(const Args& args) {
   const unsigned timeout = args.empty() ? kDefaultWaitMs : ParseMilliseconds(args[0]);
-  const ULONGLONG deadline = GetTickCount64() + timeout;
-  HWND tip = nullptr;
-  while ((tip = VisibleBalloon()) == nullptr) {
-    if (GetTickCount64() >= deadline) {
-      throw Failure{kNotFound, L"no balloon within " + std::to_wstring(timeout) + L" ms"};
-    }
-    Sleep(kPollMs);
-  }
+  HWND tip = PollForWindow(timeout, L"balloon", VisibleBalloon);
   RECT rect = {};
   GetWindowRect(tip, &rect);
   Record(L"balloon")

@@ -6,14 +6,13 @@
 #include "command.h"
 #include "menu_probe.h"
 #include "output.h"
+#include "polling.h"
 #include "window_find.h"
 #include "window_messages.h"
 
 namespace tqdriver {
 namespace {
 
-constexpr unsigned kDefaultWaitMs = 10000;
-constexpr DWORD kPollMs = 50;
 constexpr wchar_t kMenuClass[] = L"#32768";
 
 // The visible popup menus in z-order: a submenu opens above its parent, so the last is
@@ -28,15 +27,10 @@ std::vector<HWND> VisibleMenus() {
 }
 
 HWND WaitMenu(unsigned timeout) {
-  const ULONGLONG deadline = GetTickCount64() + timeout;
-  for (;;) {
+  return PollForWindow(timeout, L"popup menu", [] {
     const std::vector<HWND> menus = VisibleMenus();
-    if (!menus.empty()) return menus.back();
-    if (GetTickCount64() >= deadline) {
-      throw Failure{kNotFound, L"no popup menu within " + std::to_wstring(timeout) + L" ms"};
-    }
-    Sleep(kPollMs);
-  }
+    return menus.empty() ? nullptr : menus.back();
+  });
 }
 
 void PrintItems(DWORD pid, HMENU menu) {

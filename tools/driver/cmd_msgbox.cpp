@@ -3,14 +3,13 @@
 
 #include "command.h"
 #include "output.h"
+#include "polling.h"
 #include "window_find.h"
 #include "window_messages.h"
 
 namespace tqdriver {
 namespace {
 
-constexpr unsigned kDefaultWaitMs = 10000;
-constexpr DWORD kPollMs = 50;
 constexpr wchar_t kDialogClass[] = L"#32770";
 
 HWND FindVisibleDialog() {
@@ -22,14 +21,7 @@ HWND FindVisibleDialog() {
 }
 
 HWND WaitDialog(unsigned timeout) {
-  const ULONGLONG deadline = GetTickCount64() + timeout;
-  for (;;) {
-    if (HWND dialog = FindVisibleDialog()) return dialog;
-    if (GetTickCount64() >= deadline) {
-      throw Failure{kNotFound, L"no message box within " + std::to_wstring(timeout) + L" ms"};
-    }
-    Sleep(kPollMs);
-  }
+  return PollForWindow(timeout, L"message box", FindVisibleDialog);
 }
 
 bool IsTextLabel(HWND window) {

@@ -3,14 +3,12 @@
 
 #include "command.h"
 #include "output.h"
+#include "polling.h"
 #include "window_find.h"
 #include "window_messages.h"
 
 namespace tqdriver {
 namespace {
-
-constexpr unsigned kDefaultWaitMs = 10000;
-constexpr DWORD kPollMs = 50;
 
 enum class WaitFor { kExists, kVisible, kHidden, kGone };
 
@@ -50,19 +48,14 @@ void PrintWindow(HWND window) {
 void Wait(const Args& args) {
   const unsigned timeout = args.size() > 1 ? ParseMilliseconds(args[1]) : kDefaultWaitMs;
   const WaitFor state = args.size() > 2 ? ParseWaitFor(args[2]) : WaitFor::kExists;
-  const ULONGLONG deadline = GetTickCount64() + timeout;
-  for (;;) {
-    HWND window = FindTopLevel(args[0]);
-    if (Reached(window, state)) {
-      if (window == nullptr) {
-        PrintLine(L"gone");
-      } else {
-        PrintWindow(window);
-      }
-      return;
+  HWND window = nullptr;
+  if (PollUntil(timeout, [&] { return Reached(window = FindTopLevel(args[0]), state); })) {
+    if (window == nullptr) {
+      PrintLine(L"gone");
+    } else {
+      PrintWindow(window);
     }
-    if (GetTickCount64() >= deadline) break;
-    Sleep(kPollMs);
+    return;
   }
   throw Failure{kNotFound, L"timed out after " + std::to_wstring(timeout) + L" ms waiting for " +
                                args[0] + L" (" + (args.size() > 2 ? args[2] : L"exists") + L")"};
