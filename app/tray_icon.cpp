@@ -1,6 +1,5 @@
 #include "app/tray_icon.h"
 
-
 #include "app/tray_text.h"
 #include "ui/wide.h"
 
@@ -26,10 +25,7 @@ void CopyInto(wchar_t (&field)[N], const std::wstring& text) {
 TTrayIcon::TTrayIcon()
     : taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")),
       icon_(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))) {
-  // A hidden top-level window, so that the shell's broadcasts reach it.
-  CreateTopLevel({L"TTrayIconWindow", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0}, nullptr);
-}
+                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))) {}
 
 TTrayIcon::~TTrayIcon() {
   SetVisible(false);
@@ -57,6 +53,12 @@ void TTrayIcon::SetTip(const std::wstring& tip) {
 
 void TTrayIcon::SetVisible(bool visible) {
   if (visible == visible_) return;
+  // The icon's messages and the shell's broadcasts come to a hidden top-level window,
+  // made when the icon is first shown: a window costs start-up time, and an icon never
+  // shown needs none.
+  if (visible && handle() == nullptr) {
+    CreateTopLevel({L"TTrayIconWindow", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0}, nullptr);
+  }
   visible_ = visible;
   NOTIFYICONDATAW data = IconData(NIF_ICON | NIF_TIP | NIF_MESSAGE);
   Shell_NotifyIconW(visible ? NIM_ADD : NIM_DELETE, &data);

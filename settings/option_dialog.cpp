@@ -25,10 +25,10 @@ TTNQL_OPTION::TTNQL_OPTION(HWND owner, tonquil::PortLink& main_link)
   SetCaption(L"設定");
   ui::CreateControls(*this, handle(), kLayout, font_.handle());
   for (const std::u16string& name : tonquil::PortNames()) CB_COM.AddItem(ui::Wide(name));
-  SetUpAboutPanel();
 }
 
-void TTNQL_OPTION::SetUpAboutPanel() {
+void TTNQL_OPTION::MakeAboutPanel() {
+  ui::CreateControls(*this, handle(), kAboutLayout, font_.handle());
   for (ui::Label* label : {&L_AppName, &L_02}) label->SetColors(kAboutText, Shape1.brush());
   for (TURLLink* link : {&L_URL01, &L_URL02}) {
     link->SetColors(kAboutText, Shape1.brush());
@@ -80,7 +80,13 @@ void TTNQL_OPTION::SaveOptions(tonquil::SettingsSession& settings) {
   settings.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteOptionValues(document, values); });
 }
 
-void TTNQL_OPTION::ShowModal() { ui::Application::Instance().RunModal(handle(), owner_); }
+void TTNQL_OPTION::ShowModal() {
+  if (!about_panel_made_) {
+    MakeAboutPanel();
+    about_panel_made_ = true;
+  }
+  ui::Application::Instance().RunModal(handle(), owner_);
+}
 
 void TTNQL_OPTION::B_CloseClick() { ShowWindow(handle(), SW_HIDE); }
 

@@ -40,15 +40,19 @@ class TTNQL_OPTION : public ui::Window {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void SetUpAboutPanel();
+  void MakeAboutPanel();
   void SelectPort(const std::wstring& name);
 
   static const ui::Layout<TTNQL_OPTION> kLayout;
+  // The about panel: drawn only, never read by the program, so it is made when the
+  // dialog is first shown rather than at the main window's first showing.
+  static const ui::Layout<TTNQL_OPTION> kAboutLayout;
 
   HWND owner_;
   tonquil::PortLink& main_link_;
   ui::Font font_;
   ui::Font bold_font_;
+  bool about_panel_made_ = false;
 };
 
 // The process-wide reference to the options dialog, set while it exists.
