@@ -21,14 +21,20 @@ constexpr COLORREF kLinkHover = RGB(255, 0, 0);
 TTNQL_OPTION::TTNQL_OPTION(HWND owner, tonquil::PortLink& main_link)
     : owner_(owner), main_link_(main_link), font_(L"Tahoma", -11), bold_font_(L"Tahoma", -11, FW_BOLD) {
   Shape1.SetFill(RGB(0, 0, 0));
-  CreateTopLevel({L"TTNQL_OPTION", kStyle, WS_EX_DLGMODALFRAME, kClientWidth, kClientHeight}, owner);
-  SetCaption(L"設定");
-  ui::CreateControls(*this, handle(), kLayout, font_.handle());
   for (const std::u16string& name : tonquil::PortNames()) CB_COM.AddItem(ui::Wide(name));
 }
 
-void TTNQL_OPTION::MakeAboutPanel() {
-  ui::CreateControls(*this, handle(), kAboutLayout, font_.handle());
+// Made when first shown rather than at the main window's first showing: the program
+// reads only the values, which the controls keep until then, and a top-level window
+// with its controls is a good part of the time before the main window appears.
+void TTNQL_OPTION::MakeWindow() {
+  CreateTopLevel({L"TTNQL_OPTION", kStyle, WS_EX_DLGMODALFRAME, kClientWidth, kClientHeight}, owner_);
+  SetCaption(L"設定");
+  ui::CreateControls(*this, handle(), kLayout, font_.handle());
+  SetUpAboutPanel();
+}
+
+void TTNQL_OPTION::SetUpAboutPanel() {
   for (ui::Label* label : {&L_AppName, &L_02}) label->SetColors(kAboutText, Shape1.brush());
   for (TURLLink* link : {&L_URL01, &L_URL02}) {
     link->SetColors(kAboutText, Shape1.brush());
@@ -70,9 +76,9 @@ void TTNQL_OPTION::SelectPort(const std::wstring& name) {
 }
 
 void TTNQL_OPTION::SaveOptions(tonquil::SettingsSession& settings) {
-  const RECT place = WindowRect();
+  const POINT place = Position();
   tonquil::OptionValues values;
-  values.position = {place.left, place.top};
+  values.position = {place.x, place.y};
   values.com_port = ui::FromWide(CB_COM.SelectedText());
   values.no_task_tray = C_NoTaskTray.IsChecked();
   values.no_task_tray_popup = C_NoTaskTrayPopup.IsChecked();
@@ -81,10 +87,7 @@ void TTNQL_OPTION::SaveOptions(tonquil::SettingsSession& settings) {
 }
 
 void TTNQL_OPTION::ShowModal() {
-  if (!about_panel_made_) {
-    MakeAboutPanel();
-    about_panel_made_ = true;
-  }
+  if (handle() == nullptr) MakeWindow();
   ui::Application::Instance().RunModal(handle(), owner_);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The options dialog. Its controls are the live store of the options: the rest of the
 // program reads them when it needs them. One dialog lives from the main window's
-// first showing to its close; closing the dialog only hides it.
+// first showing to its close; closing the dialog only hides it. Its window is made
+// when it is first shown; until then the controls keep their values themselves.
 #include "device/port_link.h"
 #include "settings/settings_session.h"
 #include "ui/button.h"
@@ -40,19 +41,16 @@ class TTNQL_OPTION : public ui::Window {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void MakeAboutPanel();
+  void MakeWindow();
+  void SetUpAboutPanel();
   void SelectPort(const std::wstring& name);
 
   static const ui::Layout<TTNQL_OPTION> kLayout;
-  // The about panel: drawn only, never read by the program, so it is made when the
-  // dialog is first shown rather than at the main window's first showing.
-  static const ui::Layout<TTNQL_OPTION> kAboutLayout;
 
   HWND owner_;
   tonquil::PortLink& main_link_;
   ui::Font font_;
   ui::Font bold_font_;
-  bool about_panel_made_ = false;
 };
 
 // The process-wide reference to the options dialog, set while it exists.

@@ -21,9 +21,6 @@ const ui::LayoutRow<TTNQL_OPTION> kRows[] = {
      kNoClick},
     {Part<&O::B_Close>, L"閉じる", {104, 128, 75, 25}, kNoGroup, kEnabled, &O::B_CloseClick},
     {Part<&O::L_01>, L"COMポート", {8, 8, 51, 13}, kNoGroup, kEnabled, kNoClick},
-};
-
-const ui::LayoutRow<TTNQL_OPTION> kAboutRows[] = {
     {Part<&O::Shape1>, L"", {304, 8, 217, 145}, kNoGroup, kEnabled, kNoClick},
     {Part<&O::L_AppName>, L"あぷねーむ", {312, 16, 56, 13}, kNoGroup, kEnabled, kNoClick},
     {Part<&O::L_02>, tonquil::kMakerName, {312, 56, 60, 13}, kNoGroup, kEnabled, kNoClick},
@@ -34,4 +31,3 @@ const ui::LayoutRow<TTNQL_OPTION> kAboutRows[] = {
 }  // namespace
 
 const ui::Layout<TTNQL_OPTION> TTNQL_OPTION::kLayout{kRows, std::size(kRows)};
-const ui::Layout<TTNQL_OPTION> TTNQL_OPTION::kAboutLayout{kAboutRows, std::size(kAboutRows), 1100};

@@ -15,30 +15,28 @@ void ComboBox::AfterCreate() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const int frame = GetSystemMetrics(SM_CYEDGE) * 2 + 2;
   SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), closed_height - frame);
+  for (const std::wstring& item : items_) {
+    SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  Select(selected_);
 }
 
 void ComboBox::AddItem(const std::wstring& text) {
-  SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  items_.push_back(text);
+  if (handle() != nullptr) SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
-
-int ComboBox::Count() const { return static_cast<int>(SendMessageW(handle(), CB_GETCOUNT, 0, 0)); }
 
 std::wstring ComboBox::ItemText(int index) const {
-  const LRESULT length = SendMessageW(handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == CB_ERR) return L"";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
+  return index >= 0 && index < Count() ? items_[static_cast<size_t>(index)] : std::wstring();
 }
 
-int ComboBox::SelectedIndex() const { return static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)); }
+int ComboBox::SelectedIndex() const {
+  return handle() != nullptr ? static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)) : selected_;
+}
 
-void ComboBox::Select(int index) { SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
-
-std::wstring ComboBox::SelectedText() const {
-  const int index = SelectedIndex();
-  return index < 0 ? L"" : ItemText(index);
+void ComboBox::Select(int index) {
+  selected_ = index >= 0 && index < Count() ? index : -1;
+  if (handle() != nullptr) SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(selected_), 0);
 }
 
 }  // namespace ui

@@ -4,10 +4,11 @@
 
 namespace ui {
 
-void Control::Create(HWND parent, int id, const std::wstring& caption, Bounds bounds, HFONT font) {
+void Control::Create(HWND parent, int id, const std::wstring& caption, Bounds bounds, HFONT font, bool enabled) {
   id_ = id;
   bounds_ = bounds;
-  hwnd_ = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), WS_CHILD | WS_VISIBLE | Style(), bounds.left,
+  const DWORD style = WS_CHILD | WS_VISIBLE | (enabled ? 0 : WS_DISABLED) | Style();
+  hwnd_ = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), style, bounds.left,
                           bounds.top, bounds.width, bounds.height, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) throw Win32Error("CreateWindowExW");

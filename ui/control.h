@@ -22,7 +22,7 @@ class Control {
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
 
-  void Create(HWND parent, int id, const std::wstring& caption, Bounds bounds, HFONT font);
+  void Create(HWND parent, int id, const std::wstring& caption, Bounds bounds, HFONT font, bool enabled);
 
   HWND handle() const { return hwnd_; }
   int id() const { return id_; }

@@ -39,15 +39,10 @@ struct LayoutRow {
   void (Owner::*on_click)();   // nullptr: no click handler
 };
 
-// Control ids are the row's index plus the layout's first id, so WM_COMMAND finds the
-// row. A window made of two layouts gives the second another first id.
-constexpr int kFirstControlId = 1000;
-
 template <class Owner>
 struct Layout {
   const LayoutRow<Owner>* rows;
   size_t size;
-  int first_id = kFirstControlId;
   const LayoutRow<Owner>* begin() const { return rows; }
   const LayoutRow<Owner>* end() const { return rows + size; }
 };
@@ -58,29 +53,31 @@ constexpr bool kDisabled = false;
 constexpr std::nullptr_t kNoGroup = nullptr;
 constexpr std::nullptr_t kNoClick = nullptr;
 
+// Control ids are the row's index plus this base, so WM_COMMAND finds the row.
+constexpr int kFirstControlId = 1000;
+
 template <class Owner>
 void CreateControls(Owner& owner, HWND parent, Layout<Owner> layout, HFONT font) {
   for (size_t i = 0; i < layout.size; ++i) {
     const LayoutRow<Owner>& row = layout.rows[i];
     Bounds place = row.bounds;
+    bool enabled = row.enabled;
     if (row.group != nullptr) {
       GroupBox& group = row.group(owner);
       place.left += group.bounds().left;
       place.top += group.bounds().top;
       group.Hold(row.control(owner));
+      // A group passes its state on; its row comes before its members'.
+      enabled = enabled && group.IsEnabled();
     }
-    row.control(owner).Create(parent, layout.first_id + static_cast<int>(i), row.caption, place, font);
-  }
-  // Enabled states are applied after all rows exist, since a group passes its state on.
-  for (const LayoutRow<Owner>& row : layout) {
-    if (!row.enabled) row.control(owner).SetEnabled(false);
+    row.control(owner).Create(parent, kFirstControlId + static_cast<int>(i), row.caption, place, font, enabled);
   }
 }
 
 // Calls the click handler of the row that `id` belongs to; false when it has none.
 template <class Owner>
 bool DispatchClick(Owner& owner, Layout<Owner> layout, int id) {
-  const int index = id - layout.first_id;
+  const int index = id - kFirstControlId;
   if (index < 0 || index >= static_cast<int>(layout.size)) return false;
   const auto handler = layout.rows[index].on_click;
   if (handler == nullptr) return false;

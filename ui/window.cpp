@@ -21,7 +21,18 @@ RECT Window::WindowRect() const {
   return rect;
 }
 
+POINT Window::Position() const {
+  if (hwnd_ == nullptr) return position_;
+  const RECT rect = WindowRect();
+  return {rect.left, rect.top};
+}
+
 void Window::MoveTo(int left, int top) {
+  if (hwnd_ == nullptr) {
+    position_ = {left, top};
+    moved_ = true;
+    return;
+  }
   SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -46,6 +57,9 @@ void Window::CreateTopLevel(const ClassSpec& spec, HWND owner) {
                                        frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
                                        instance, this);
   if (created == nullptr) throw Win32Error("CreateWindowExW");
+  // Moved afterwards rather than created there: CreateWindowExW reads one left edge,
+  // CW_USEDEFAULT, as a request for a default place.
+  if (moved_) MoveTo(position_.x, position_.y);
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -20,6 +20,9 @@ class Window {
   bool IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
   void SetCaption(const std::wstring& caption) { SetWindowTextW(hwnd_, caption.c_str()); }
   RECT WindowRect() const;
+  // The window's top-left corner on the screen. A window not made yet keeps the place
+  // it was moved to and goes there when it is made.
+  POINT Position() const;
   void MoveTo(int left, int top);
 
  protected:
@@ -30,7 +33,8 @@ class Window {
     int client_width;
     int client_height;
   };
-  // Creates the window hidden, at (0, 0), with the given client size.
+  // Creates the window hidden, with the given client size, where it was last moved to
+  // or else at (0, 0).
   void CreateTopLevel(const ClassSpec& spec, HWND owner);
   void Destroy();
 
@@ -40,6 +44,8 @@ class Window {
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   HWND hwnd_ = nullptr;
+  POINT position_{};   // while there is no window
+  bool moved_ = false;  // whether position_ was set by MoveTo
 };
 
 }  // namespace ui

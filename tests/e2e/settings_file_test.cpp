@@ -51,6 +51,17 @@ TEST_F(SettingsFile, HandEditedFileIsReadAndWhatTheProgramDoesNotKnowIsKept) {
                              "NoTaskTrayPopup=0", "", "[Other]", "Key=Value", ""}));
 }
 
+// The dialog's window is made only when it is first shown; a run that never shows it
+// must still hand back every option as it was read, the dialog's place included.
+TEST_F(SettingsFile, OptionsOfADialogNeverShownAreWrittenBackAsRead) {
+  app_.WriteIni(CrLfLines({"[Option]", "X=-40", "Y=2000", "ComPort=COM12", "NoTaskTray=1", "NoTaskTrayPopup=1",
+                           "MSN=1"}));
+  StartTonquil();
+  EXPECT_EQ(CloseTonquil(), 0);
+  ExpectIni(app_, CrLfLines({"[Option]", "X=-40", "Y=2000", "ComPort=COM12", "NoTaskTray=1", "NoTaskTrayPopup=1",
+                             "MSN=1", "", "[Main]", "X=100", "Y=100", ""}));
+}
+
 TEST_F(SettingsFile, WindowPositionIsRestoredAfterARestart) {
   StartTonquil();
   const Record moved = driver_.Run({"move", kMainClass, "300", "150"}).at(0);
