@@ -7,4 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
 bash scripts/build.sh
+rm -f build/fuzz/summary.txt
 ctest --preset native -j2
+# ctest keeps a passing test's output to itself; the fuzzers' work is worth seeing.
+cat build/fuzz/summary.txt 2>/dev/null || true
