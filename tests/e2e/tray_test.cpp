@@ -143,6 +143,28 @@ TEST_F(Tray, MinimisingHidesTheWindowAndShowsTheIconWithTheTitleAsTip) {
   EXPECT_TRUE(WaitIconCount(0)) << "the icon goes with the program";
 }
 
+TEST_F(Tray, IconComesBackAfterTheShellRestarts) {
+  StartWithSettings({"[Main]", "X=150", "Y=120"});
+  MinimiseToTheTray();
+  const std::string lost = OurIcon().Text("hwnd");
+
+  driver_.Run({"tray-renew", OurIconIndex()});
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        const std::vector<Record> icons = OurIcons();
+        return icons.size() == 1 && icons.front().Text("hwnd") != lost;
+      },
+      kStateTimeout))
+      << "the icon was not added again";
+  EXPECT_EQ(OurIcon().Text("tip"), "Tonquil 110529");
+
+  // The new icon leads back to the window like the first.
+  PostToIcon("lbuttondblclk");
+  ASSERT_TRUE(WaitMainState(true, false)) << MainState().line();
+  EXPECT_TRUE(WaitIconCount(0));
+  EXPECT_EQ(CloseTonquil(), 0);
+}
+
 struct WayBack {
   const char* name;
   bool double_click;  // otherwise the menu's first item

@@ -1,6 +1,8 @@
-// tray, tray-post: the notification-area icons that Wine shows without a desktop, as
-// children of its standalone tray window, and the mouse messages a user's click sends.
+// tray, tray-post, tray-renew: the notification-area icons that Wine shows without a
+// desktop, as children of its standalone tray window, the mouse messages a user's click
+// sends, and what a restart of the shell does to an icon.
 #include <windows.h>
+#include <shellapi.h>
 
 #include "command.h"
 #include "output.h"
@@ -108,18 +110,40 @@ UINT MouseMessage(const std::wstring& name) {
                             name};
 }
 
-// Posted: the icon passes it on to its program, whose handler may open a menu that
-// does not return before a choice.
-void TrayPost(const Args& args) {
-  const UINT message = MouseMessage(args[0]);
+// The icon at an index among all icons, as `tray` lists them.
+HWND IconAt(const Args& args, size_t position) {
   const std::vector<HWND> icons = Icons();
-  const size_t index = args.size() > 1 ? static_cast<size_t>(ParseInt(args[1])) : 0;
+  const size_t index = args.size() > position ? static_cast<size_t>(ParseInt(args[position])) : 0;
   if (index >= icons.size()) {
     throw Failure{kNotFound, L"no tray icon " + std::to_wstring(index) + L" (" +
                                  std::to_wstring(icons.size()) + L" present)"};
   }
-  Post(icons[index], message, 0, 0);
-  Record(L"posted").Add(L"hwnd", HandleText(icons[index])).Add(L"message", Hex(message)).Print();
+  return icons[index];
+}
+
+// Posted: the icon passes it on to its program, whose handler may open a menu that
+// does not return before a choice.
+void TrayPost(const Args& args) {
+  const UINT message = MouseMessage(args[0]);
+  const HWND icon = IconAt(args, 1);
+  Post(icon, message, 0, 0);
+  Record(L"posted").Add(L"hwnd", HandleText(icon)).Add(L"message", Hex(message)).Print();
+}
+
+// What a restart of the shell does to a program's icon: the new notification area
+// starts without it, and the program is told so with "TaskbarCreated". The message goes
+// to the icon's owner alone, as other programs may be running their own tests.
+void TrayRenew(const Args& args) {
+  const WineTrayIcon record = ReadIconRecord(IconAt(args, 0));
+  NOTIFYICONDATAW forget = {};
+  forget.cbSize = sizeof forget;
+  forget.hWnd = record.owner;
+  forget.uID = record.id;
+  if (!Shell_NotifyIconW(NIM_DELETE, &forget)) {
+    throw Failure{kNotFound, L"the tray did not remove the icon of " + HandleText(record.owner)};
+  }
+  Post(record.owner, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  Record(L"renewed").Add(L"owner", HandleText(record.owner)).Print();
 }
 
 }  // namespace
@@ -128,6 +152,7 @@ const std::vector<Command>& TrayCommands() {
   static const std::vector<Command> commands = {
       {L"tray", 0, 0, L"", Tray},
       {L"tray-post", 1, 2, L"lbuttondblclk|lbuttondown|lbuttonup|rbuttondown|rbuttonup [INDEX]", TrayPost},
+      {L"tray-renew", 0, 1, L"[INDEX]", TrayRenew},
   };
   return commands;
 }
