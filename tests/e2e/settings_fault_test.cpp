@@ -134,6 +134,26 @@ TEST_F(SettingsFault, FileLockedAtStartGivesDefaultsAndIsNotWrittenOver) {
   EXPECT_EQ(Utf16FileText(app_.IniBytes()), Utf16FileText(stored));
 }
 
+// Another program holds the file while this one ends: the saves fail quietly, the close
+// completes, and the file keeps what it held, with nothing left beside it.
+TEST_F(SettingsFault, FileLockedAtExitKeepsWhatItHeld) {
+  app_.WriteIni(kStoredText);
+  const std::string stored = app_.IniBytes();
+  StartTonquil();
+  const std::set<std::string> before = NamesIn(folder_.path());
+  EXPECT_EQ(MainRect().x, 300);
+  MoveMain(350, 250);
+  {
+    LockedFile lock(app_.IniPath(), folder_);
+    EXPECT_EQ(CloseTonquil(), 0);
+    lock.Release();
+  }
+  EXPECT_EQ(Utf16FileText(app_.IniBytes()), Utf16FileText(stored));
+  std::set<std::string> after = NamesIn(folder_.path());
+  for (const char* locker_file : {"file_locker.out", "file_locker.stop"}) after.erase(locker_file);
+  EXPECT_EQ(after, before) << "no file left behind";
+}
+
 // A settings file the program did not write: it starts at the place the file gives and
 // rewrites the file at exit as the reading and writing rules make it.
 struct OddFile {
