@@ -139,6 +139,10 @@ LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam == SIZE_MINIMIZED) ApplicationEventsMinimize();
       break;
     case WM_CLOSE:
+      // Disabled, this window has a modal window or message box over it, whose handler
+      // may still be using the options dialog that the close work destroys. The close
+      // waits, as a click on a disabled window would.
+      if (!IsWindowEnabled(handle())) return 0;
       FormClose();
       DestroyWindow(handle());
       return 0;

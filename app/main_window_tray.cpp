@@ -47,9 +47,11 @@ void TTNQL_MAIN::HideToTray() {
   TrayIcon.SetVisible(true);
 }
 
-// Raised after the window was minimised. A minimised start stays on the task bar.
+// Raised after the window was minimised. A minimised start stays on the task bar, and
+// so does a window with a modal window over it (it is disabled then): hidden in the
+// tray, that window would vanish with it while still holding the program.
 void TTNQL_MAIN::ApplicationEventsMinimize() {
-  if (first_showing_ || TNQL_OPTION == nullptr) return;
+  if (first_showing_ || TNQL_OPTION == nullptr || !IsWindowEnabled(handle())) return;
   if (TNQL_OPTION->C_NoTaskTray.IsChecked()) return;
   HideToTray();
 }

@@ -91,14 +91,14 @@ void TTNQL_OPTION::ShowModal() {
   ui::Application::Instance().RunModal(handle(), owner_);
 }
 
-void TTNQL_OPTION::B_CloseClick() { ShowWindow(handle(), SW_HIDE); }
+void TTNQL_OPTION::B_CloseClick() { ui::Application::Instance().EndModal(handle()); }
 
 LRESULT TTNQL_OPTION::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
   if (ui::HandleLayoutMessage(*this, kLayout, message, wparam, lparam, result)) return result;
   switch (message) {
     case WM_CLOSE:
-      ShowWindow(handle(), SW_HIDE);
+      ui::Application::Instance().EndModal(handle());
       return 0;
     default:
       break;

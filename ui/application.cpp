@@ -27,7 +27,7 @@ void Application::ShowHeldError() {
 }
 
 bool Application::PumpOne() {
-  MSG msg;
+  MSG msg{};
   if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
     exit_code_ = static_cast<int>(msg.wParam);
     return false;
@@ -49,14 +49,27 @@ int Application::Run() {
 }
 
 void Application::RunModal(HWND window, HWND owner) {
+  const ModalShowing outer = modal_;
+  modal_ = {window, owner, false};
   EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
   bool quit = false;
-  while (IsWindowVisible(window) && !quit) quit = !PumpOne();
+  while (!modal_.ended && !quit) quit = !PumpOne();
+  modal_ = outer;
   EnableWindow(owner, TRUE);
   SetForegroundWindow(owner);
   if (quit) PostQuitMessage(exit_code_);  // leave WM_QUIT for the outer loop
+}
+
+void Application::EndModal(HWND window) {
+  if (window == modal_.window && !modal_.ended) {
+    // The owner first: a window that hides while its owner is still disabled hands the
+    // activation to some other program's window.
+    EnableWindow(modal_.owner, TRUE);
+    modal_.ended = true;
+  }
+  ShowWindow(window, SW_HIDE);
 }
 
 }  // namespace ui

@@ -17,9 +17,12 @@ class Application {
 
   // Runs the loop until WM_QUIT; returns its exit code.
   int Run();
-  // Runs a nested loop while `window` is visible (a modal window hides itself to end
-  // its showing). Its owner is disabled meanwhile.
+  // Shows `window` and runs a nested loop until EndModal; its owner is disabled
+  // meanwhile. Being hidden does not end the showing: Windows hides a window with its
+  // minimised owner and shows it again when the owner comes back.
   void RunModal(HWND window, HWND owner);
+  // Hides the window and, if it is the one being shown modally, ends that showing.
+  void EndModal(HWND window);
 
   // Called by a window procedure that caught an error; the loop shows it once the
   // message has been handled.
@@ -32,7 +35,14 @@ class Application {
   bool PumpOne();  // false on WM_QUIT
   void ShowHeldError();
 
+  struct ModalShowing {
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    bool ended = false;
+  };
+
   std::wstring title_;
+  ModalShowing modal_;
   std::exception_ptr held_error_;
   int exit_code_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "harness/tonquil_test.h"
+#include "harness/wait_until.h"
 #include "harness/utf16_file.h"
 
 namespace tonquil::e2e {
@@ -116,6 +117,28 @@ TEST_F(OptionsDialog, ChangesAreKeptWhenItClosesAndSavedAtExit) {
   EXPECT_EQ(StoredOption("NoTaskTray"), "0");
   EXPECT_EQ(StoredOption("NoTaskTrayPopup"), "1");
   EXPECT_EQ(StoredOption("MSN"), "1");
+}
+
+// Windows hides an owned window with its minimised owner and shows it again when the
+// owner comes back; the dialog must still be modal then, and the window, with a modal
+// dialog over it, stays on the task bar instead of going to the tray.
+TEST_F(OptionsDialog, StaysModalWhileItsOwnerIsMinimisedAndRestored) {
+  StartTonquil();
+  OpenDialog();
+  driver_.Run({"shell-minimize", kMainClass});
+  ASSERT_TRUE(WaitUntil([&] { return driver_.Rect(kMainClass).Flag("minimized"); }, milliseconds(kDialogTimeoutMs)));
+  driver_.Run({"popups", kMainClass, "hide"});
+  ASSERT_TRUE(driver_.WaitWindow(kOptionClass, "hidden", kDialogTimeoutMs));
+  EXPECT_TRUE(driver_.Rect(kMainClass).Flag("visible")) << "on the task bar, not in the tray";
+
+  driver_.Run({"shell-restore", kMainClass});
+  ASSERT_TRUE(WaitUntil([&] { return !driver_.Rect(kMainClass).Flag("minimized"); }, milliseconds(kDialogTimeoutMs)));
+  driver_.Run({"popups", kMainClass, "show"});
+  ASSERT_TRUE(driver_.WaitWindow(kOptionClass, "visible", kDialogTimeoutMs));
+  EXPECT_FALSE(DumpMain().window.Flag("enabled")) << "the dialog is still modal";
+  CloseDialogWithItsButton();
+  EXPECT_TRUE(DumpMain().window.Flag("enabled"));
+  EXPECT_EQ(CloseTonquil(), 0);
 }
 
 struct StoredPort {

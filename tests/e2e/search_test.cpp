@@ -116,6 +116,27 @@ INSTANTIATE_TEST_SUITE_P(Ports, SearchFinds, ::testing::Values(3, 21, 50),
                            return "Com" + std::to_string(param.param);
                          });
 
+// A close request (another program's, say) while the result box is up must not pull
+// the dialog out from under the search that is about to select the port.
+TEST_F(Search, CloseRequestedDuringTheSearchWaitsUntilTheDialogIsClosed) {
+  LinkEmulator(3);
+  StartWithPort("COM7");
+  OpenOptionsDialog(driver_);
+  AskToSearch();
+  AnswerAndWaitForTheResult("yes");
+  driver_.Run({"close", kMainClass});
+  driver_.Run({"msgbox-answer", "ok"});
+  ASSERT_TRUE(WaitNoMessageBox());
+
+  ASSERT_TRUE(driver_.WaitWindow(kOptionClass, "visible", 1000)) << "the dialog is still shown";
+  EXPECT_EQ(Ports().Text("text"), "COM3");
+  EXPECT_FALSE(DumpMain().window.Flag("enabled")) << "the dialog is still modal";
+  CloseOptionsDialog(driver_);
+  EXPECT_TRUE(DumpMain().window.Flag("visible")) << "the program is still running";
+  EXPECT_EQ(CloseTonquil(), 0);
+  EXPECT_NE(Utf16FileText(app_.IniBytes()).find("\r\nComPort=COM3\r\n"), std::string::npos);
+}
+
 TEST_F(Search, NoModuleAnywhereIsReportedAndChangesNothing) {
   StartWithPort("COM7");
   OpenOptionsDialog(driver_);

@@ -1,4 +1,5 @@
-// close, minimize, restore, move, rect: the top-level window as its title bar handles it.
+// close, minimize, restore, shell-minimize, shell-restore, popups, move, rect: the
+// top-level window as its title bar, the task bar and the system handle it.
 #include <windows.h>
 
 #include "command.h"
@@ -41,6 +42,25 @@ void Restore(const Args& args) {
   Post(RequireTopLevel(args[0]), WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
+// As the task bar's button does it: ShowWindow works on a disabled window too, where
+// the system command is ignored.
+void ShellMinimize(const Args& args) { ShowWindowAsync(RequireTopLevel(args[0]), SW_MINIMIZE); }
+
+void ShellRestore(const Args& args) { ShowWindowAsync(RequireTopLevel(args[0]), SW_RESTORE); }
+
+// What Windows does to a window's owned pop-ups when it minimises and restores the
+// window; Wine leaves them as they are.
+void Popups(const Args& args) {
+  const bool show = args[1] == L"show";
+  if (!show && args[1] != L"hide") throw Failure{kUsage, L"popups: show or hide, not " + args[1]};
+  const HWND owner = RequireTopLevel(args[0]);
+  for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (GetWindow(window, GW_OWNER) == owner && (IsWindowVisible(window) != FALSE) != show) {
+      ShowWindowAsync(window, show ? SW_SHOWNA : SW_HIDE);
+    }
+  }
+}
+
 // The program sees the move as it would see a drag: WM_WINDOWPOSCHANGING first.
 void Move(const Args& args) {
   HWND top = RequireTopLevel(args[0]);
@@ -62,6 +82,9 @@ const std::vector<Command>& WindowCommands() {
       {L"close", 1, 1, L"CLASS", Close},
       {L"minimize", 1, 1, L"CLASS", Minimize},
       {L"restore", 1, 1, L"CLASS", Restore},
+      {L"shell-minimize", 1, 1, L"CLASS", ShellMinimize},
+      {L"shell-restore", 1, 1, L"CLASS", ShellRestore},
+      {L"popups", 2, 2, L"CLASS show|hide", Popups},
       {L"move", 3, 3, L"CLASS X Y", Move},
       {L"rect", 1, 1, L"CLASS", Rect},
   };
