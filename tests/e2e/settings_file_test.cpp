@@ -78,6 +78,17 @@ TEST_F(SettingsFile, WindowPositionIsRestoredAfterARestart) {
   EXPECT_EQ(CloseTonquil(), 0);
 }
 
+TEST_F(SettingsFile, LoggingOffSavesLikeAClose) {
+  TonquilRun& run = StartTonquil();
+  driver_.Run({"move", kMainClass, "250", "180"});
+  driver_.Run({"end-session", kMainClass});
+  const std::optional<int> exit_code = run.WaitExit(std::chrono::seconds(15));
+  ASSERT_TRUE(exit_code.has_value()) << "the program ends with the session";
+  EXPECT_EQ(*exit_code, 0);
+  ExpectIni(app_, CrLfLines({"[Main]", "X=250", "Y=180", "", "[Option]", "X=100", "Y=100", "ComPort=COM1",
+                             "NoTaskTray=0", "NoTaskTrayPopup=0", "MSN=0", ""}));
+}
+
 struct StoredPosition {
   const char* name;
   const char* x_text;

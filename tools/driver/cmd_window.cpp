@@ -1,5 +1,5 @@
-// close, minimize, restore, shell-minimize, shell-restore, popups, move, rect: the
-// top-level window as its title bar, the task bar and the system handle it.
+// close, minimize, restore, shell-minimize, shell-restore, popups, end-session, move,
+// rect: the top-level window as its title bar, the task bar and the system handle it.
 #include <windows.h>
 
 #include "command.h"
@@ -9,6 +9,8 @@
 
 namespace tqdriver {
 namespace {
+
+constexpr UINT kEndSessionTimeoutMs = 5000;  // the system's own limit for each message
 
 void PrintRect(HWND top) {
   RECT rect = {};
@@ -61,6 +63,16 @@ void Popups(const Args& args) {
   }
 }
 
+// What the system sends a window when the user logs off: the question, then the end.
+void EndSession(const Args& args) {
+  const HWND top = RequireTopLevel(args[0]);
+  DWORD_PTR agreed = 0;
+  SendMessageTimeoutW(top, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, kEndSessionTimeoutMs, &agreed);
+  if (agreed == FALSE) throw Failure{kNotFound, L"the window refused to end the session"};
+  SendMessageTimeoutW(top, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, kEndSessionTimeoutMs, nullptr);
+  Record(L"ended").Add(L"hwnd", HandleText(top)).Print();
+}
+
 // The program sees the move as it would see a drag: WM_WINDOWPOSCHANGING first.
 void Move(const Args& args) {
   HWND top = RequireTopLevel(args[0]);
@@ -85,6 +97,7 @@ const std::vector<Command>& WindowCommands() {
       {L"shell-minimize", 1, 1, L"CLASS", ShellMinimize},
       {L"shell-restore", 1, 1, L"CLASS", ShellRestore},
       {L"popups", 2, 2, L"CLASS show|hide", Popups},
+      {L"end-session", 1, 1, L"CLASS", EndSession},
       {L"move", 3, 3, L"CLASS X Y", Move},
       {L"rect", 1, 1, L"CLASS", Rect},
   };
