@@ -44,7 +44,9 @@ void TTNQL_MAIN::TrayIconMouse(UINT mouse_message) {
 
 void TTNQL_MAIN::HideToTray() {
   ShowWindow(handle(), SW_HIDE);
-  TrayIcon.SetVisible(true);
+  // Hidden without an icon (no shell, or a busy one), the window could not be brought
+  // back: it shows again as it was, minimised on the task bar or open.
+  if (!TrayIcon.SetVisible(true)) ShowWindow(handle(), SW_SHOWNA);
 }
 
 // Raised after the window was minimised. A minimised start stays on the task bar, and

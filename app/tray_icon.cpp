@@ -51,17 +51,19 @@ void TTrayIcon::SetTip(const std::wstring& tip) {
   Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
-void TTrayIcon::SetVisible(bool visible) {
-  if (visible == visible_) return;
+bool TTrayIcon::SetVisible(bool visible) {
+  if (visible == visible_) return true;
   // The icon's messages and the shell's broadcasts come to a hidden top-level window,
   // made when the icon is first shown: a window costs start-up time, and an icon never
   // shown needs none.
   if (visible && handle() == nullptr) {
     CreateTopLevel({L"TTrayIconWindow", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0}, nullptr);
   }
-  visible_ = visible;
   NOTIFYICONDATAW data = IconData(NIF_ICON | NIF_TIP | NIF_MESSAGE);
-  Shell_NotifyIconW(visible ? NIM_ADD : NIM_DELETE, &data);
+  const bool done = Shell_NotifyIconW(visible ? NIM_ADD : NIM_DELETE, &data) != FALSE;
+  // An icon the shell lost is gone all the same.
+  visible_ = visible && done;
+  return done || !visible;
 }
 
 void TTrayIcon::SetBalloon(const std::wstring& title, const std::wstring& text) {

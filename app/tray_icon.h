@@ -16,7 +16,8 @@ class TTrayIcon : public ui::Window {
   ~TTrayIcon() override;
 
   void SetTip(const std::wstring& tip);
-  void SetVisible(bool visible);
+  // False when the shell would not take the icon; it then counts as not shown.
+  bool SetVisible(bool visible);
   bool visible() const { return visible_; }
 
   void SetBalloon(const std::wstring& title, const std::wstring& text);

@@ -165,6 +165,29 @@ TEST_F(Tray, IconComesBackAfterTheShellRestarts) {
   EXPECT_EQ(CloseTonquil(), 0);
 }
 
+// When the shell will not take the icon, hiding the window would leave no way back to
+// it: the window stays minimised on the task bar.
+TEST_F(Tray, WindowStaysOnTheTaskBarWhenTheShellRefusesTheIcon) {
+  StartWithSettings({"[Main]", "X=150", "Y=120"});
+  MinimiseToTheTray();
+  PostToIcon("lbuttondblclk");
+  ASSERT_TRUE(WaitMainState(true, false));
+  // The icon's window now exists; an icon already in its place makes the shell refuse.
+  driver_.Run({"tray-add", "TTrayIconWindow", "1"});
+
+  driver_.Run({"minimize", kMainClass});
+  EXPECT_TRUE(WaitMainState(true, true)) << MainState().line();
+  EXPECT_FALSE(WaitUntil([&] { return !MainState().Flag("visible"); }, milliseconds(1000))) << "never hidden";
+
+  // Once the place is free and the shell announces itself anew, nothing is added: the
+  // window is not in the tray.
+  driver_.Run({"tray-renew", OurIconIndex()});
+  EXPECT_FALSE(WaitUntil([&] { return !OurIcons().empty(); }, milliseconds(1000)));
+  driver_.Run({"restore", kMainClass});
+  ASSERT_TRUE(WaitMainState(true, false));
+  EXPECT_EQ(CloseTonquil(), 0);
+}
+
 struct WayBack {
   const char* name;
   bool double_click;  // otherwise the menu's first item

@@ -1,6 +1,7 @@
-// tray, tray-post, tray-renew: the notification-area icons that Wine shows without a
-// desktop, as children of its standalone tray window, the mouse messages a user's click
-// sends, and what a restart of the shell does to an icon.
+// tray, tray-post, tray-renew, tray-add: the notification-area icons that Wine shows
+// without a desktop, as children of its standalone tray window, the mouse messages a
+// user's click sends, what a restart of the shell does to an icon, and an icon that
+// takes another's place.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -146,6 +147,21 @@ void TrayRenew(const Args& args) {
   Record(L"renewed").Add(L"owner", HandleText(record.owner)).Print();
 }
 
+// Takes an icon's place in the tray before its program does, owned by the program's
+// window of the given class, so that the program's own adding fails.
+void TrayAdd(const Args& args) {
+  NOTIFYICONDATAW icon = {};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = RequireTopLevel(args[0]);
+  icon.uID = static_cast<UINT>(ParseInt(args[1]));
+  icon.uFlags = NIF_ICON;
+  icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  if (!Shell_NotifyIconW(NIM_ADD, &icon)) {
+    throw Failure{kNotFound, L"the tray did not take an icon for " + HandleText(icon.hWnd)};
+  }
+  Record(L"added").Add(L"owner", HandleText(icon.hWnd)).Add(L"id", static_cast<long long>(icon.uID)).Print();
+}
+
 }  // namespace
 
 const std::vector<Command>& TrayCommands() {
@@ -153,6 +169,7 @@ const std::vector<Command>& TrayCommands() {
       {L"tray", 0, 0, L"", Tray},
       {L"tray-post", 1, 2, L"lbuttondblclk|lbuttondown|lbuttonup|rbuttondown|rbuttonup [INDEX]", TrayPost},
       {L"tray-renew", 0, 1, L"[INDEX]", TrayRenew},
+      {L"tray-add", 2, 2, L"CLASS ID", TrayAdd},
   };
   return commands;
 }
