@@ -1,5 +1,7 @@
 #include "settings/settings_session.h"
 
+#include <new>
+
 namespace tonquil {
 
 void SettingsSession::Read(const std::function<void(const TMemIniFile&)>& read) {
@@ -8,6 +10,8 @@ void SettingsSession::Read(const std::function<void(const TMemIniFile&)>& read) 
     read(document);
     return;
   } catch (const SettingsError&) {
+    keep_file_ = true;
+  } catch (const std::bad_alloc&) {  // a file too big to hold counts as unreadable
     keep_file_ = true;
   }
   const TMemIniFile empty(store_, u"");  // no path: an empty document
@@ -22,6 +26,8 @@ bool SettingsSession::Save(const std::function<void(TMemIniFile&)>& write) {
     document.UpdateFile();
     return true;
   } catch (const SettingsError&) {
+    return false;
+  } catch (const std::bad_alloc&) {
     return false;
   }
 }

@@ -16,10 +16,11 @@ class SettingsSession {
   SettingsSession(FileStore& store, std::u16string path) : store_(store), path_(std::move(path)) {}
 
   // Hands `read` the document of the file, or an empty document (every read gives its
-  // default) when the file cannot be read.
+  // default) when the file cannot be read or is too big to hold.
   void Read(const std::function<void(const TMemIniFile&)>& read);
   // One save step: loads the file afresh, lets `write` change the document and writes
-  // it back. Any settings error is swallowed; false when nothing was written.
+  // it back. Any settings error, and running out of memory, is swallowed; false when
+  // nothing was written.
   bool Save(const std::function<void(TMemIniFile&)>& write);
 
   bool keeps_unreadable_file() const { return keep_file_; }

@@ -1,6 +1,7 @@
 #pragma once
-// An in-memory FileStore for the settings tests, with switches for the two failures.
+// An in-memory FileStore for the settings tests, with switches for its failures.
 #include <map>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@ class FakeFileStore : public FileStore {
  public:
   LoadResult Load(const std::u16string& path) override {
     ++loads;
+    if (out_of_memory) throw std::bad_alloc();  // a file too big to hold
     if (unreadable) return {LoadStatus::Unreadable, {}};
     const auto file = files.find(path);
     if (file == files.end()) return {LoadStatus::Missing, {}};
@@ -26,6 +28,7 @@ class FakeFileStore : public FileStore {
 
   std::map<std::u16string, std::string> files;
   bool unreadable = false;
+  bool out_of_memory = false;
   bool refuse_writes = false;
   int loads = 0;
 };

@@ -64,30 +64,35 @@ TEST(SettingsSession, ARestartReadsBackWhatTheLastRunSaved) {
   EXPECT_FALSE(again.options.msn);
 }
 
-TEST(SettingsSession, AnUnreadableFileGivesDefaultsAndIsNeverWrittenOver) {
-  FakeFileStore store;
-  const std::string held = WithMark(u"[Option]\r\nComPort=COM7\r\nMSN=1\r\n\r\n");
-  store.files[kPath] = held;
-  store.unreadable = true;
-  SettingsSession session(store, kPath);
-  const RunState run = StartUp(session);
-  EXPECT_EQ(run.options.com_port, u"COM1");
-  EXPECT_FALSE(run.options.msn);
-  EXPECT_TRUE(session.keeps_unreadable_file());
+// A file locked by another program, or one too big to hold in memory.
+TEST(SettingsSession, AFileThatCannotBeReadGivesDefaultsAndIsNeverWrittenOver) {
+  for (bool FakeFileStore::*failure : {&FakeFileStore::unreadable, &FakeFileStore::out_of_memory}) {
+    FakeFileStore store;
+    const std::string held = WithMark(u"[Option]\r\nComPort=COM7\r\nMSN=1\r\n\r\n");
+    store.files[kPath] = held;
+    store.*failure = true;
+    SettingsSession session(store, kPath);
+    const RunState run = StartUp(session);
+    EXPECT_EQ(run.options.com_port, u"COM1");
+    EXPECT_FALSE(run.options.msn);
+    EXPECT_TRUE(session.keeps_unreadable_file());
 
-  store.unreadable = false;  // the lock went away before shut-down
-  ShutDown(session, run);
-  EXPECT_EQ(store.files[kPath], held);
+    store.*failure = false;  // the lock went away before shut-down
+    ShutDown(session, run);
+    EXPECT_EQ(store.files[kPath], held);
+  }
 }
 
 TEST(SettingsSession, AFailedSaveStepIsSwallowedAndTheNextOneStillRuns) {
-  FakeFileStore store;
-  SettingsSession session(store, kPath);
-  store.refuse_writes = true;
-  EXPECT_FALSE(session.Save([](TMemIniFile& doc) { WriteMainPosition(doc, {1, 2}); }));
-  store.refuse_writes = false;
-  EXPECT_TRUE(session.Save([](TMemIniFile& doc) { WriteOptionValues(doc, OptionValues{}); }));
-  EXPECT_EQ(store.files.count(kPath), 1u);
+  for (bool FakeFileStore::*failure : {&FakeFileStore::refuse_writes, &FakeFileStore::out_of_memory}) {
+    FakeFileStore store;
+    SettingsSession session(store, kPath);
+    store.*failure = true;
+    EXPECT_FALSE(session.Save([](TMemIniFile& doc) { WriteMainPosition(doc, {1, 2}); }));
+    store.*failure = false;
+    EXPECT_TRUE(session.Save([](TMemIniFile& doc) { WriteOptionValues(doc, OptionValues{}); }));
+    EXPECT_EQ(store.files.count(kPath), 1u);
+  }
 }
 
 TEST(OptionValues, ReadsTheStoredFormsOfEachKey) {
