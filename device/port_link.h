@@ -15,6 +15,10 @@ class PortLink {
   static constexpr char16_t kLineSettings[] = u"baud=230400 parity=N data=8 stop=1";
 
   explicit PortLink(CommApi& api) : api_(api) {}
+  // A link going away, on an error or at the end, lets go of the port it holds.
+  ~PortLink() { ClosePort(); }
+  PortLink(const PortLink&) = delete;
+  PortLink& operator=(const PortLink&) = delete;
 
   // Opens "\\.\<name>". False when it did not open, or when a port is already held
   // (the held port stays as it is).

@@ -55,6 +55,16 @@ TEST_F(PortLinkTest, CloseReleasesTheHandleOnlyWhenClosingWorked) {
   EXPECT_EQ(link.HeldPortName(), u"");
 }
 
+TEST_F(PortLinkTest, ALinkGoingAwayClosesThePortItHoldsAndNothingElse) {
+  {
+    PortLink idle(api);
+    PortLink holding(api);
+    ASSERT_TRUE(holding.OpenPort(u"COM3"));
+    api.calls.clear();
+  }
+  EXPECT_THAT(api.calls, ElementsAre("close 7"));
+}
+
 TEST_F(PortLinkTest, WritePutsTheCommandAloneOnTheLineThenPauses) {
   ASSERT_TRUE(link.OpenPort(u"COM3"));
   api.calls.clear();
