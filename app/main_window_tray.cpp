@@ -50,8 +50,8 @@ void TTNQL_MAIN::HideToTray() {
 }
 
 // Raised after the window was minimised. A minimised start stays on the task bar, and
-// so does a window with a modal window over it (it is disabled then): hidden in the
-// tray, that window would vanish with it while still holding the program.
+// so does a window with a modal window over it (it is disabled then): in the tray, the
+// modal window would be hidden with it and hold the program out of sight.
 void TTNQL_MAIN::ApplicationEventsMinimize() {
   if (first_showing_ || TNQL_OPTION == nullptr || !IsWindowEnabled(handle())) return;
   if (TNQL_OPTION->C_NoTaskTray.IsChecked()) return;

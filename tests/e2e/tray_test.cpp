@@ -94,6 +94,14 @@ class Tray : public TonquilTest {
     if (!WaitMainState(false, true)) throw std::runtime_error("not hidden after the minimise: " + MainState().line());
     if (!WaitIconCount(1)) throw std::runtime_error("no tray icon after the minimise");
   }
+  // A start, then to the tray and back once: the window is shown and the icon's window
+  // exists, with no icon.
+  void StartAndComeBackFromTheTray() {
+    StartWithSettings({"[Main]", "X=150", "Y=120"});
+    MinimiseToTheTray();
+    PostToIcon("lbuttondblclk");
+    if (!WaitMainState(true, false)) throw std::runtime_error("not back from the tray: " + MainState().line());
+  }
 
   std::vector<Record> OpenTrayMenu() {
     PostToIcon("rbuttonup");
@@ -168,11 +176,8 @@ TEST_F(Tray, IconComesBackAfterTheShellRestarts) {
 // When the shell will not take the icon, hiding the window would leave no way back to
 // it: the window stays minimised on the task bar.
 TEST_F(Tray, WindowStaysOnTheTaskBarWhenTheShellRefusesTheIcon) {
-  StartWithSettings({"[Main]", "X=150", "Y=120"});
-  MinimiseToTheTray();
-  PostToIcon("lbuttondblclk");
-  ASSERT_TRUE(WaitMainState(true, false));
-  // The icon's window now exists; an icon already in its place makes the shell refuse.
+  StartAndComeBackFromTheTray();
+  // An icon already in the place of the program's makes the shell refuse it.
   driver_.Run({"tray-add", "TTrayIconWindow", "1"});
 
   driver_.Run({"minimize", kMainClass});
@@ -230,10 +235,7 @@ TEST_F(Tray, NoTaskTrayFromTheSettingsFileKeepsTheWindowOnTheTaskBar) {
 }
 
 TEST_F(Tray, TickingNoTaskTrayInTheDialogChangesTheNextMinimise) {
-  StartWithSettings({"[Main]", "X=150", "Y=120"});
-  MinimiseToTheTray();
-  PostToIcon("lbuttondblclk");
-  ASSERT_TRUE(WaitMainState(true, false));
+  StartAndComeBackFromTheTray();
 
   OpenOptionsDialog(driver_);
   driver_.Run({"check", kOptionClass, "タスクトレイアイコンを使用しない", "1"});
