@@ -148,12 +148,9 @@ LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_ENDSESSION:
       // Logging off or shutting down sends no WM_CLOSE, and the process is ended once
-      // this returns: the close work, saving the settings above all, is done now. With a
-      // modal window up it is left undone, for the reason given for WM_CLOSE.
-      if (wparam != FALSE && IsWindowEnabled(handle())) {
-        FormClose();
-        DestroyWindow(handle());
-      }
+      // this returns: the close, saving the settings above all, is made now, under the
+      // same rule as any other.
+      if (wparam != FALSE) SendMessageW(handle(), WM_CLOSE, 0, 0);
       return 0;
     case WM_DESTROY:
       TrayIcon.SetVisible(false);
