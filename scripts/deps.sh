@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64
-  wine wine64 xvfb x11-utils imagemagick
+  wine wine64 xvfb x11-utils xdotool procps imagemagick
   fonts-wine fonts-liberation fonts-ipafont-gothic locales
   clang-14 libclang-rt-14-dev
 )

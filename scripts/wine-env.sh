@@ -68,11 +68,29 @@ tonquil_prefix_settings() {
     tonquil_reg_add 'HKCU\Software\Wine\DllOverrides' winemenubuilder.exe REG_SZ '' &&
     # Xvfb has no window manager: a managed window that closes waits 2 s for one to
     # confirm, which every program exit would pay.
-    tonquil_reg_add 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N
+    tonquil_reg_add 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N &&
+    tonquil_prefix_fonts
+}
+
+# Fonts as a Japanese Windows has them: Wine's own Tahoma and Marlett, which Wine does not
+# find in Debian's fonts-wine by itself (Tahoma would fall back to a fixed-width font and
+# the title-bar buttons would show letters), and Tahoma linked to a proportional Japanese
+# Gothic for the Japanese captions.
+tonquil_prefix_fonts() {
+  local fonts="$TONQUIL_WINEPREFIX/drive_c/windows/Fonts" font
+  mkdir -p "$fonts"
+  for font in tahoma.ttf tahomabd.ttf marlett.ttf; do
+    cp -f "/usr/share/wine/fonts/$font" "$fonts/" ||
+      { tonquil_fail "Wine's $font is missing; run scripts/deps.sh (package fonts-wine)"; return 1; }
+  done
+  [[ -f /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf ]] ||
+    { tonquil_fail "IPAPGothic is missing; run scripts/deps.sh (package fonts-ipafont-gothic)"; return 1; }
+  tonquil_reg_add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    Tahoma REG_MULTI_SZ 'ipagp.ttf,IPAPGothic'
 }
 
 # Raised whenever tonquil_prefix_settings changes, so that existing prefixes get them.
-tonquil_prefix_settings_version=2
+tonquil_prefix_settings_version=3
 
 tonquil_prefix_create() {
   rm -rf "$TONQUIL_WINEPREFIX"
