@@ -74,12 +74,21 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARA
   }
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+  LRESULT result = 0;
   try {
-    return self->HandleMessage(message, wparam, lparam);
+    result = self->HandleMessage(message, wparam, lparam);
   } catch (...) {
     Application::Instance().HoldError(std::current_exception());
-    return 0;
   }
+  // The window's last message: the object outlives it and must not act on the dead
+  // handle, which Windows may give to another window.
+  if (message == WM_NCDESTROY) self->Forget();
+  return result;
+}
+
+void Window::Forget() {
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
 }
 
 }  // namespace ui

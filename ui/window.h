@@ -43,6 +43,8 @@ class Window {
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  // Lets go of the handle once the window is gone.
+  void Forget();
   HWND hwnd_ = nullptr;
   POINT position_{};   // while there is no window
   bool moved_ = false;  // whether position_ was set by MoveTo

@@ -132,6 +132,7 @@ void TURLLink::MouseMove() {
 
 void TURLLink::LeftButtonDown() {
   const tonquil::UrlLinkState::Click click = state_.LeftButtonDown();
+  if (!com_) com_.emplace();
   ShellExecuteW(nullptr, L"OPEN", ui::Wide(click.target).c_str(), L"", L"", SW_SHOW);
   if (click.hide_hint) hint_.Hide();
 }

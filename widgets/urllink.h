@@ -5,9 +5,11 @@
 // window, so automation reads its caption; the caption and the link are independent.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "ui/label.h"
+#include "widgets/com_apartment.h"
 #include "widgets/font_copy.h"
 #include "widgets/link_hint_window.h"
 #include "widgets/url_link_state.h"
@@ -68,4 +70,7 @@ class TURLLink : public ui::Label {
   widgets::LinkHintWindow hint_;
   bool subclassed_ = false;
   bool mouse_inside_ = false;
+  // Entered at the first click rather than at start-up, which most runs never need; left
+  // when the label goes.
+  std::optional<widgets::ComApartment> com_;
 };
