@@ -18,8 +18,8 @@ class FileStore {
   // Reads the whole file at path. Missing: no file there. Unreadable: a file exists
   // but could not be opened or read (locked, no permission).
   virtual LoadResult Load(const std::u16string& path) = 0;
-  // Replaces the file at path with bytes in one step: either the old content or the
-  // new one stays whole, never a truncated file. False when it could not be done.
+  // Replaces the file at path with bytes, in one step where the folder allows it:
+  // either the old content or the new one stays whole. False when it could not be done.
   virtual bool ReplaceWhole(const std::u16string& path, const std::string& bytes) = 0;
 };
 

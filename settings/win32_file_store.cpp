@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+
+#include "settings/whole_file_save.h"
 
 namespace tonquil {
 namespace {
@@ -66,13 +69,6 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
   return true;
 }
 
-bool WriteNewFile(const std::u16string& path, const std::string& bytes) {
-  UniqueHandle file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.valid() && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) &&
-         file.Close();
-}
-
 // One name per settings file: only one copy of the program saves at a time, and a
 // temporary left by a killed save is taken over by the next one instead of piling up.
 std::u16string TemporaryPathBeside(const std::u16string& path) { return path + u".tmp"; }
@@ -84,15 +80,87 @@ bool IsReadOnly(const std::u16string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+StepResult FromError(DWORD error) {
+  switch (error) {
+    case ERROR_SUCCESS:
+      return StepResult::kDone;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return StepResult::kBusy;
+    case ERROR_ACCESS_DENIED:
+      return StepResult::kDenied;
+    default:
+      return StepResult::kFailed;
+  }
+}
+
+// Writes bytes from the start of an open file, cuts it there and flushes it.
+StepResult WriteWhole(UniqueHandle& file, const std::string& bytes) {
+  const bool written = WriteAll(file.get(), bytes) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get()) &&
+                       file.Close();
+  return written ? StepResult::kDone : StepResult::kFailed;
+}
+
+class Win32Clock : public WaitClock {
+ public:
+  std::int64_t NowMs() override { return static_cast<std::int64_t>(GetTickCount64()); }
+  void Pause(int ms) override { Sleep(static_cast<DWORD>(ms)); }
+};
+
+class Win32SaveSteps : public SaveSteps {
+ public:
+  explicit Win32SaveSteps(const std::u16string& path) : path_(path), temporary_(TemporaryPathBeside(path)) {}
+
+  StepResult WriteTemporary(const std::string& bytes) override {
+    UniqueHandle file(CreateFileW(Wide(temporary_), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return FromError(GetLastError());
+    return WriteWhole(file, bytes);
+  }
+  // MoveFileExW rather than ReplaceFileW: it has one way to fail, after which the target
+  // is untouched, and needs no existing target. The replaced file's attributes are not
+  // carried over.
+  StepResult ReplaceWithTemporary() override {
+    if (MoveFileExW(Wide(temporary_), Wide(path_), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return StepResult::kDone;
+    }
+    // A target that another program holds without delete sharing refuses the move with
+    // "access denied", as a lack of rights would: both are worth waiting out.
+    const StepResult result = FromError(GetLastError());
+    return result == StepResult::kDenied ? StepResult::kBusy : result;
+  }
+  void RemoveTemporary() override { DeleteFileW(Wide(temporary_)); }
+  StepResult RewriteInPlace(const std::string& bytes) override {
+    UniqueHandle file(CreateFileW(Wide(path_), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr));
+    if (!file.valid()) return FromError(GetLastError());
+    return WriteWhole(file, bytes);
+  }
+  std::int64_t NowMs() override { return clock_.NowMs(); }
+  void Pause(int ms) override { clock_.Pause(ms); }
+
+ private:
+  Win32Clock clock_;
+  const std::u16string& path_;
+  const std::u16string temporary_;
+};
+
 }  // namespace
 
 LoadResult Win32FileStore::Load(const std::u16string& path) {
   // Shared for reading only: a writer elsewhere makes the file unreadable rather than
-  // half-read.
-  UniqueHandle file(CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // half-read. A file held for a moment is waited for, as a save waits.
+  HANDLE opened = INVALID_HANDLE_VALUE;
+  DWORD error = ERROR_SUCCESS;
+  Win32Clock clock;
+  BusyRetry(clock).Run([&] {
+    opened = CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    error = opened == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+    return FromError(error);
+  });
+  UniqueHandle file(opened);
   if (!file.valid()) {
-    const DWORD error = GetLastError();
     const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     return {missing ? LoadStatus::Missing : LoadStatus::Unreadable, {}};
   }
@@ -103,16 +171,8 @@ LoadResult Win32FileStore::Load(const std::u16string& path) {
 
 bool Win32FileStore::ReplaceWhole(const std::u16string& path, const std::string& bytes) {
   if (IsReadOnly(path)) return false;
-  const std::u16string temporary = TemporaryPathBeside(path);
-  // MoveFileExW rather than ReplaceFileW: it has one way to fail, after which the target
-  // is untouched, and needs no existing target. The replaced file's attributes are not
-  // carried over.
-  const bool replaced =
-      WriteNewFile(temporary, bytes) &&
-      MoveFileExW(Wide(temporary), Wide(path),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-  if (!replaced) DeleteFileW(Wide(temporary));
-  return replaced;
+  Win32SaveSteps steps(path);
+  return SaveWhole(steps, bytes);
 }
 
 }  // namespace tonquil

@@ -1,6 +1,7 @@
 #pragma once
-// The settings file on the Windows file system. A save goes to a temporary file beside
-// the target that then takes the target's place, so a failed save leaves the old file.
+// The settings file on the Windows file system, saved by the steps of SaveWhole: a
+// temporary file beside the target that then takes its place, or, in a folder that takes
+// no new files, the target rewritten in place.
 #include "settings/file_store.h"
 
 namespace tonquil {
