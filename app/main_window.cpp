@@ -37,6 +37,7 @@ TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settin
 
 TTNQL_MAIN::~TTNQL_MAIN() {
   if (TNQL_MAIN == this) TNQL_MAIN = nullptr;
+  if (TNQL_OPTION == options_.get()) TNQL_OPTION = nullptr;
 }
 
 void TTNQL_MAIN::Show(int show_command) {
@@ -61,16 +62,32 @@ void TTNQL_MAIN::FormShow() {
 }
 
 void TTNQL_MAIN::FormClose() {
+  SaveAndRelease();
+  TNQL_OPTION = nullptr;
+  options_.reset();
+}
+
+// The close work that outlasts the process: the port, the settings, the notice and the
+// guard. Done once, whichever way the program ends.
+void TTNQL_MAIN::SaveAndRelease() {
+  if (released_) return;
+  released_ = true;
   if (link_.HoldsPort()) B_CloseClick();
   const tonquil::WindowPosition position = NormalPosition();
   settings_.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteMainPosition(document, position); });
   if (MsnEnabledAtLoad()) ClearNowPlaying();
-  if (options_) {
-    options_->SaveOptions(settings_);
-    TNQL_OPTION = nullptr;
-    options_.reset();
-  }
+  if (options_) options_->SaveOptions(settings_);
   tonquil::ReleaseInstanceGuard();
+}
+
+// The session ends: the process is ended soon after this returns, maybe while the
+// options dialog or one of the search's message boxes runs its modal loop further down
+// the stack. The close work is done here and now; the quit message then ends every
+// modal loop in turn and the main loop last, and the windows go with the objects that
+// own them, so no loop returns into a dialog that is gone.
+void TTNQL_MAIN::EndSession() {
+  SaveAndRelease();
+  PostQuitMessage(0);
 }
 
 void TTNQL_MAIN::B_OpenClick() {
@@ -140,17 +157,16 @@ LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_CLOSE:
       // Disabled, this window has a modal window or message box over it, whose handler
-      // may still be using the options dialog that the close work destroys. The close
-      // waits, as a click on a disabled window would.
+      // may still be using the options dialog that the close work destroys. The request
+      // is refused, as a click on a disabled window would be.
       if (!IsWindowEnabled(handle())) return 0;
       FormClose();
       DestroyWindow(handle());
       return 0;
     case WM_ENDSESSION:
-      // Logging off or shutting down sends no WM_CLOSE, and the process is ended once
-      // this returns: the close, saving the settings above all, is made now, under the
-      // same rule as any other.
-      if (wparam != FALSE) SendMessageW(handle(), WM_CLOSE, 0, 0);
+      // Logging off or shutting down sends no WM_CLOSE, and a close request would wait
+      // for a modal window that the end of the session does not wait for.
+      if (wparam != FALSE) EndSession();
       return 0;
     case WM_DESTROY:
       TrayIcon.SetVisible(false);

@@ -47,6 +47,7 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
 
   void FormShow();
   void FormClose();
+  void EndSession();
   void ApplicationEventsMinimize();
   void B_OpenClick();
   void B_CloseClick();
@@ -92,6 +93,7 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   void TrayIconMouse(UINT mouse_message);
   void HideToTray();
   tonquil::WindowPosition NormalPosition() const;
+  void SaveAndRelease();
 
   static const ui::Layout<TTNQL_MAIN> kLayout;
 
@@ -103,6 +105,7 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   bool shown_once_ = false;
   bool first_showing_ = false;
   bool moving_ = false;
+  bool released_ = false;  // by SaveAndRelease
 };
 
 // The process-wide reference to the main window, set while it exists.
