@@ -8,7 +8,7 @@ namespace {
 TEST(Options, ReadsEveryOptionTogether) {
   const ParsedOptions parsed = ParseOptions(
       {"--link", "/tmp/com3", "--library", "lib", "--log", "log", "--state", "state",
-       "--delay-ms", "150", "--split", "5", "--lfcr", "--nul", "--silent", "--unprompted-ms",
+       "--delay-ms", "150", "--split", "5", "--cut", "108", "--lfcr", "--nul", "--silent", "--unprompted-ms",
        "2000", "--burst", "1M"});
   ASSERT_TRUE(parsed.options) << parsed.error;
   const Options& o = *parsed.options;
@@ -18,6 +18,7 @@ TEST(Options, ReadsEveryOptionTogether) {
   EXPECT_EQ(o.state, "state");
   EXPECT_EQ(o.delay_ms, 150);
   EXPECT_EQ(o.shape.split, 5u);
+  EXPECT_EQ(o.shape.cut, 108u);
   EXPECT_TRUE(o.shape.lf_cr);
   EXPECT_TRUE(o.shape.nul);
   EXPECT_TRUE(o.silent);

@@ -25,13 +25,13 @@ TEST(ReplyShaping, AltersTheBytesAsAsked) {
   const std::string reply = "PlayFile : A\r\nTAG : [S98]\r\n\r\n";
   const std::vector<ShapeCase> cases = {
       {"plain", reply, {}, reply},
-      {"lfcr", reply, {true, false, 0}, "PlayFile : A\n\rTAG : [S98]\n\r\n\r"},
-      {"nul", reply, {false, true, 0}, std::string("PlayFile : A\r\n\0TAG : [S98]\r\n\r\n", 30)},
-      {"nul one line", "OK\r\n", {false, true, 0}, std::string("OK\r\n\0", 5)},
-      {"nul no line end", "OK", {false, true, 0}, std::string("OK\0", 3)},
-      {"nul and lfcr", "A\r\nB\r\n", {true, true, 0}, std::string("A\n\r\0B\n\r", 7)},
-      {"split", reply, {false, false, 4}, reply},
-      {"all", "OK\r\n", {true, true, 2}, std::string("OK\n\r\0", 5)}};
+      {"lfcr", reply, {true, false, 0, 0}, "PlayFile : A\n\rTAG : [S98]\n\r\n\r"},
+      {"nul", reply, {false, true, 0, 0}, std::string("PlayFile : A\r\n\0TAG : [S98]\r\n\r\n", 30)},
+      {"nul one line", "OK\r\n", {false, true, 0, 0}, std::string("OK\r\n\0", 5)},
+      {"nul no line end", "OK", {false, true, 0, 0}, std::string("OK\0", 3)},
+      {"nul and lfcr", "A\r\nB\r\n", {true, true, 0, 0}, std::string("A\n\r\0B\n\r", 7)},
+      {"split", reply, {false, false, 4, 0}, reply},
+      {"all", "OK\r\n", {true, true, 2, 0}, std::string("OK\n\r\0", 5)}};
   for (const ShapeCase& c : cases) {
     const std::vector<std::string> pieces = ShapeReply(c.reply, c.shape);
     EXPECT_EQ(Joined(pieces), c.sent) << c.name;
@@ -42,14 +42,25 @@ TEST(ReplyShaping, AltersTheBytesAsAsked) {
 }
 
 TEST(ReplyShaping, SplitCutsPiecesOfTheGivenSizeInOrder) {
-  const std::vector<std::string> pieces = ShapeReply("0123456789", {false, false, 4});
+  const std::vector<std::string> pieces = ShapeReply("0123456789", {false, false, 4, 0});
   EXPECT_EQ(pieces, (std::vector<std::string>{"0123", "4567", "89"}));
-  EXPECT_EQ(ShapeReply("OK\r\n", {false, false, 1}).size(), 4u);
-  EXPECT_EQ(ShapeReply("OK\r\n", {false, false, 100}).size(), 1u);
+  EXPECT_EQ(ShapeReply("OK\r\n", {false, false, 1, 0}).size(), 4u);
+  EXPECT_EQ(ShapeReply("OK\r\n", {false, false, 100, 0}).size(), 1u);
+}
+
+TEST(ReplyShaping, CutKeepsTheFirstBytesAndHandsBackTheRest) {
+  ReplyShape shape;
+  shape.cut = 4;
+  std::string reply = "PlayFile";
+  EXPECT_EQ(CutReply(reply, shape), "File");
+  EXPECT_EQ(reply, "Play");
+  std::string short_reply = "OK\r\n";
+  EXPECT_EQ(CutReply(short_reply, shape), "");
+  EXPECT_EQ(short_reply, "OK\r\n");
 }
 
 TEST(ReplyShaping, EmptyReplySendsNothing) {
-  EXPECT_TRUE(ShapeReply("", {true, true, 3}).empty());
+  EXPECT_TRUE(ShapeReply("", {true, true, 3, 0}).empty());
 }
 
 TEST(BurstText, HasExactlyTheSizeInWholeLinesOfNoKnownForm) {

@@ -24,6 +24,8 @@ exists, and serves until SIGTERM or SIGINT, then removes the link.
 Faults (they combine):
   --delay-ms N        send each reply N ms after its command
   --split N           send replies in pieces of N bytes, 5 ms apart
+  --cut N             send the first N bytes of each reply at once and hold the
+                      rest back until the next command comes, then send it first
   --lfcr              end lines with LF CR instead of CR LF
   --nul               put a zero byte after the first line of each reply
   --silent            read and log, but never send anything
@@ -93,6 +95,7 @@ const std::map<std::string, ValueSetter>& ValueOptions() {
       {"--unprompted-ms",
        [](Options& o, const std::string& v) { return ParseMs(v, o.unprompted_ms); }},
       {"--split", [](Options& o, const std::string& v) { return ParseCount(v, o.shape.split); }},
+      {"--cut", [](Options& o, const std::string& v) { return ParseCount(v, o.shape.cut); }},
       {"--burst", [](Options& o, const std::string& v) { return ParseCount(v, o.burst); }},
   };
   return options;

@@ -37,6 +37,13 @@ std::vector<std::string> ShapeReply(std::string reply, const ReplyShape& shape) 
   return pieces;
 }
 
+std::string CutReply(std::string& reply, const ReplyShape& shape) {
+  if (shape.cut == 0 || reply.size() <= shape.cut) return {};
+  std::string rest = reply.substr(shape.cut);
+  reply.resize(shape.cut);
+  return rest;
+}
+
 std::string BurstText(std::size_t size) {
   std::string text;
   text.reserve(size);

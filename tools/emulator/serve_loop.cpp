@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
+#include <utility>
 
 #include "reply_shaping.h"
 #include "state_file.h"
@@ -81,6 +82,8 @@ void ServeLoop::ReadLine(std::int64_t now) {
 }
 
 void ServeLoop::HandleCommand(char command, std::int64_t now) {
+  // What the last reply held back goes out ahead of this command's reply.
+  if (!held_.empty()) SendPieces(std::exchange(held_, {}), now);
   std::string reply = module_.Handle(command, now);
   if (command == 'P' && burst_pending_) {
     reply += BurstText(options_.burst);
@@ -116,6 +119,11 @@ void ServeLoop::RunUnpromptedTimer(std::int64_t now) {
 
 void ServeLoop::Send(std::string reply, std::int64_t due_ms) {
   if (options_.silent) return;
+  held_ += CutReply(reply, options_.shape);
+  SendPieces(std::move(reply), due_ms);
+}
+
+void ServeLoop::SendPieces(std::string reply, std::int64_t due_ms) {
   std::int64_t piece_due = due_ms;
   for (std::string& piece : ShapeReply(std::move(reply), options_.shape)) {
     output_.Push(std::move(piece), piece_due);

@@ -31,6 +31,7 @@ class ServeLoop {
   void MoveOnByItself(std::int64_t now);
   void RunUnpromptedTimer(std::int64_t now);
   void Send(std::string reply, std::int64_t due_ms);
+  void SendPieces(std::string reply, std::int64_t due_ms);
   void FlushDue(std::int64_t now);
   void SaveState() const;
 
@@ -44,6 +45,7 @@ class ServeLoop {
   std::int64_t next_unprompted_ms_ = 0;
   bool line_full_ = false;  // the last write found no room: wait until it is writable
   bool burst_pending_ = false;
+  std::string held_;  // the part of the last reply that waits for the next command
   bool stop_ = false;
 };
 
