@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "harness/options_dialog.h"
 #include "harness/tonquil_test.h"
 #include "harness/utf16_file.h"
 
@@ -149,8 +150,12 @@ class SerialFault : public TonquilTest {
     EXPECT_EQ(main.At("button", 376, 8).Flag("effective"), open) << "Close";
   }
 
+  // The options dialog, opened by a click posted after everything the program was
+  // given, marks that all of it has been handled.
   void ExpectNoMessageBox() {
-    EXPECT_EQ(driver_.Try({"msgbox", "300"}).exit_code, 2) << "no message box";
+    OpenOptionsDialog(driver_);
+    EXPECT_EQ(driver_.Try({"msgbox", "0"}).exit_code, 2) << "no message box";
+    CloseOptionsDialog(driver_);
   }
 };
 

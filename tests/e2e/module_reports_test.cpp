@@ -128,6 +128,7 @@ TEST_F(ModuleReports, UnpromptedReportWaitsForTheNextCommand) {
   std::this_thread::sleep_for(milliseconds(300));
   EXPECT_EQ(Shown(), opened) << "nothing read between commands";
 
+  // Speed is the marker: its reply must come with both reports in front of it.
   Press("Speed");
   const Fields shown = Shown();
   EXPECT_EQ(shown, State()) << "both reports parsed at the front of Speed's reply";
