@@ -164,8 +164,8 @@ LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       DestroyWindow(handle());
       return 0;
     case WM_ENDSESSION:
-      // Logging off or shutting down sends no WM_CLOSE, and a close request would wait
-      // for a modal window that the end of the session does not wait for.
+      // Logging off or shutting down sends no WM_CLOSE, and a close request is refused
+      // while a modal window is up, which the end of the session does not wait for.
       if (wparam != FALSE) EndSession();
       return 0;
     case WM_DESTROY:
