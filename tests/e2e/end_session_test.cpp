@@ -61,7 +61,7 @@ TEST_F(EndSession, WithTheOptionsDialogUpSavesEverySetting) {
 
 // The question is ended unanswered: the search does not run, and the port list keeps
 // its choice.
-TEST_F(EndSession, WithTheSearchsQuestionUpSavesEverySettingAndSearchesNothing) {
+TEST_F(EndSession, WithTheSearchQuestionUpSavesEverySettingAndSearchesNothing) {
   const Emulator& module = LinkEmulator(3);
   TonquilRun& run = StartAndChangeEverything();
   ASSERT_EQ(AskToSearch().Text("caption"), "確認");
@@ -72,7 +72,7 @@ TEST_F(EndSession, WithTheSearchsQuestionUpSavesEverySettingAndSearchesNothing) 
   ExpectEverythingSaved();
 }
 
-TEST_F(EndSession, WithTheSearchsResultUpSavesEverySetting) {
+TEST_F(EndSession, WithTheSearchResultUpSavesEverySetting) {
   LinkEmulator(3);
   TonquilRun& run = StartAndChangeEverything();
   AskToSearch();
