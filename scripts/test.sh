@@ -6,6 +6,9 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
+# Every program that the build and the tests start must be there before anything is
+# built: a missing one would otherwise look like a failing test, or like a passing one.
+bash scripts/deps.sh
 bash scripts/build.sh
 rm -f build/fuzz/summary.txt
 ctest --preset native -j2
