@@ -11,34 +11,12 @@
 namespace tqdriver {
 namespace {
 
-bool IsClass(HWND window, const wchar_t* name) {
-  return CompareStringOrdinal(ClassName(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
-}
-
 LONG_PTR Style(HWND window) {
   return GetWindowLongPtrW(window, GWL_STYLE);
 }
 
 std::wstring LongHex(HWND window, int index) {
   return Hex(static_cast<unsigned long long>(GetWindowLongPtrW(window, index)) & 0xFFFFFFFFu);
-}
-
-// A coarse kind, so that a reader need not decode class names and style bits itself.
-std::wstring Kind(HWND window) {
-  const LONG_PTR style = Style(window);
-  if (IsClass(window, L"Button")) {
-    switch (style & BS_TYPEMASK) {
-      case BS_PUSHBUTTON: case BS_DEFPUSHBUTTON: return L"button";
-      case BS_GROUPBOX: return L"group";
-      case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_3STATE: case BS_AUTO3STATE: return L"check";
-      case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: return L"radio";
-      default: return L"button-other";
-    }
-  }
-  if (IsClass(window, L"Static")) return L"label";
-  if (IsClass(window, L"Edit")) return (style & ES_MULTILINE) ? L"memo" : L"edit";
-  if (IsClass(window, L"ComboBox")) return L"combo";
-  return L"other";
 }
 
 void AddKindDetails(Record& record, HWND window, const std::wstring& kind) {
@@ -82,7 +60,7 @@ void PrintTop(HWND top) {
 
 void PrintControl(HWND top, const Control& control) {
   HWND window = control.window;
-  const std::wstring kind = Kind(window);
+  const std::wstring kind = ControlKind(window);
   Record record(L"control");
   record.Add(L"hwnd", HandleText(window))
       .Add(L"depth", control.depth)

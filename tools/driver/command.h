@@ -32,6 +32,7 @@ const std::vector<Command>& MsgboxCommands();
 const std::vector<Command>& TrayCommands();
 const std::vector<Command>& MenuCommands();
 const std::vector<Command>& BalloonCommands();
+const std::vector<Command>& CaptionCommands();
 
 // Parses a non-negative number of milliseconds, or fails with kUsage.
 unsigned ParseMilliseconds(const std::wstring& text);

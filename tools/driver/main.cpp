@@ -14,7 +14,7 @@ namespace {
 const std::vector<const std::vector<Command>*>& AllTables() {
   static const std::vector<const std::vector<Command>*> tables = {
       &WaitCommands(), &DumpCommands(), &ControlCommands(), &WindowCommands(), &MsgboxCommands(),
-      &TrayCommands(), &MenuCommands(), &BalloonCommands()};
+      &TrayCommands(), &MenuCommands(), &BalloonCommands(), &CaptionCommands()};
   return tables;
 }
 

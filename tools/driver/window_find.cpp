@@ -60,7 +60,28 @@ bool Matches(const Selector& selector, HWND top, HWND control) {
   return false;
 }
 
+bool IsClass(HWND window, const wchar_t* name) {
+  return CompareStringOrdinal(ClassName(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
+}
+
 }  // namespace
+
+std::wstring ControlKind(HWND window) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if (IsClass(window, L"Button")) {
+    switch (style & BS_TYPEMASK) {
+      case BS_PUSHBUTTON: case BS_DEFPUSHBUTTON: return L"button";
+      case BS_GROUPBOX: return L"group";
+      case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_3STATE: case BS_AUTO3STATE: return L"check";
+      case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: return L"radio";
+      default: return L"button-other";
+    }
+  }
+  if (IsClass(window, L"Static")) return L"label";
+  if (IsClass(window, L"Edit")) return (style & ES_MULTILINE) ? L"memo" : L"edit";
+  if (IsClass(window, L"ComboBox")) return L"combo";
+  return L"other";
+}
 
 HWND FindTopLevel(const std::wstring& class_name) {
   return FindWindowExW(nullptr, nullptr, class_name.c_str(), nullptr);

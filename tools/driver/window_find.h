@@ -16,6 +16,10 @@ struct Control {
   std::wstring path;
 };
 
+// A coarse kind ("button", "group", "check", "radio", "label", "edit", "memo", "combo",
+// "other"), so that a reader need not decode class names and style bits itself.
+std::wstring ControlKind(HWND window);
+
 HWND FindTopLevel(const std::wstring& class_name);  // nullptr when there is none
 HWND RequireTopLevel(const std::wstring& class_name);
 std::vector<Control> Descendants(HWND top);
