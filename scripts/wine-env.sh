@@ -74,10 +74,12 @@ tonquil_prefix_settings() {
 
 # Fonts as a Japanese Windows has them: Wine's own Tahoma and Marlett, which Wine does not
 # find in Debian's fonts-wine by itself (Tahoma would fall back to a fixed-width font and
-# the title-bar buttons would show letters), Tahoma linked to a proportional Japanese
-# Gothic for the Japanese captions, and that Gothic standing in for the system's UI font
-# (the title bars' and message boxes' "MS UI Gothic", which would fall back to a
-# fixed-width font too).
+# the title-bar buttons would show letters); Tahoma linked to a proportional Japanese
+# Gothic for the Japanese captions; that Gothic standing in for the system's UI font (the
+# title bars' and message boxes' "MS UI Gothic", which would fall back to a fixed-width
+# font too); and that Gothic as the fallback of Wine's Uniscribe for kana and kanji (value
+# names: the script tags "kana" and "hani" as little-endian hex), which edit controls
+# draw through and which would otherwise show boxes.
 tonquil_prefix_fonts() {
   local fonts="$TONQUIL_WINEPREFIX/drive_c/windows/Fonts" font
   mkdir -p "$fonts"
@@ -89,11 +91,13 @@ tonquil_prefix_fonts() {
     { tonquil_fail "IPAPGothic is missing; run scripts/deps.sh (package fonts-ipafont-gothic)"; return 1; }
   tonquil_reg_add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
     Tahoma REG_MULTI_SZ 'ipagp.ttf,IPAPGothic' &&
-    tonquil_reg_add 'HKCU\Software\Wine\Fonts\Replacements' 'MS UI Gothic' REG_SZ IPAPGothic
+    tonquil_reg_add 'HKCU\Software\Wine\Fonts\Replacements' 'MS UI Gothic' REG_SZ IPAPGothic &&
+    tonquil_reg_add 'HKCU\Software\Wine\Uniscribe\Fallback' 616e616b REG_SZ IPAPGothic &&
+    tonquil_reg_add 'HKCU\Software\Wine\Uniscribe\Fallback' 696e6168 REG_SZ IPAPGothic
 }
 
 # Raised whenever tonquil_prefix_settings changes, so that existing prefixes get them.
-tonquil_prefix_settings_version=4
+tonquil_prefix_settings_version=5
 
 tonquil_prefix_create() {
   rm -rf "$TONQUIL_WINEPREFIX"
