@@ -2,7 +2,9 @@
 # Runs Tonquil under Wine on the module emulator: builds what is needed, links the
 # emulator as COM3 of the project's Wine prefix and starts the program with COM3
 # selected in its settings file, as a user would have it. Without a display it
-# starts Xvfb, saves a screenshot of the window, prints its path and stops.
+# starts Xvfb and shows the program at work in three screenshots, whose paths it prints:
+# the window as it starts, the window after Open and two presses of the next-song button
+# (file, tags, firmware information), and the options dialog; then it stops.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -34,9 +36,15 @@ if [ ! -f "$run_dir/Tonquil.ini" ]; then
 fi
 
 emulator_pid=
+tonquil_pid=
 cleanup() {
+  [ -n "$tonquil_pid" ] && kill "$tonquil_pid" 2>/dev/null || true
   [ -n "$emulator_pid" ] && kill "$emulator_pid" 2>/dev/null || true
-  [ $headless -eq 1 ] && tonquil_xvfb_stop >/dev/null 2>&1 || true
+  if [ $headless -eq 1 ]; then
+    # Wine's own services hold the display: end them before it.
+    tonquil_server_stop
+    tonquil_xvfb_stop >/dev/null 2>&1 || true
+  fi
 }
 trap cleanup EXIT
 
@@ -49,17 +57,57 @@ if [ $headless -eq 0 ]; then
   exit 0
 fi
 
+# The module was left on the library's last song: one press of its previous-song key
+# from its first. Open then shows that song, and the next-song button goes round to the
+# first folder's songs, whose tags are Japanese in UTF-8 and in code page 932.
+link="$WINEPREFIX/dosdevices/com3"
+exec 3<>"$link"
+printf x >&3
+IFS= read -r -t 5 reply <&3 || { echo "run: the module did not answer on $link" >&2; exit 1; }
+exec 3>&-
+
+drive() {
+  wine "$driver" "$@" >/dev/null
+}
+
+# Saves what the screen shows of the top-level window of class $1 as $run_dir/$2.png.
+shoot() {
+  local rect x y width height shot="$run_dir/$2.png"
+  rect="$(wine "$driver" rect "$1" | tr '\t\r' '\n\n' | sed -n 's/^rect=//p')"
+  IFS=, read -r x y width height <<<"$rect"
+  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$shot"
+  echo "$shot"
+}
+
 wine "$run_dir/Tonquil.exe" &
 tonquil_pid=$!
-wine "$driver" wait TTNQL_MAIN 20000 >/dev/null
+drive wait TTNQL_MAIN 20000
 # The window exists before its first showing; wait until X shows it, then let it paint.
 for _ in $(seq 100); do
   xwininfo -name "Tonquil 110529" 2>/dev/null | grep -q IsViewable && break
   sleep 0.2
 done
 sleep 1
-shot="$run_dir/screenshot.png"
-import -window root "$shot"
-wine "$driver" close TTNQL_MAIN >/dev/null || true
+started="$(shoot TTNQL_MAIN 1-started)"
+
+# Each click returns once the program has exchanged its commands and shown the replies.
+drive click TTNQL_MAIN Open
+drive click TTNQL_MAIN '>|'
+drive click TTNQL_MAIN '>|'
+sleep 1
+playing="$(shoot TTNQL_MAIN 2-playing)"
+
+# The settings button returns only when the dialog closes: post it.
+drive post-click TTNQL_MAIN 設定
+drive wait TTNQL_OPTION 10000 visible
+sleep 1
+options="$(shoot TTNQL_OPTION 3-options)"
+drive post-click TTNQL_OPTION 閉じる
+drive wait TTNQL_OPTION 10000 hidden
+
+drive close TTNQL_MAIN || true
 wait "$tonquil_pid" || true
-echo "run: screenshot of the window: $shot"
+tonquil_pid=
+echo "run: the window as it starts: $started"
+echo "run: after Open and two presses of the next-song button: $playing"
+echo "run: the options dialog: $options"
