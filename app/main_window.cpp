@@ -28,7 +28,8 @@ TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settin
       exchange_(link, *this, [this, &decoder](std::string_view reply) { tonquil::ParseReply(reply, decoder, *this); }),
       font_(L"Tahoma", -11) {
   CreateTopLevel({L"TTNQL_MAIN", kStyle, 0, kClientWidth, kClientHeight}, nullptr);
-  ui::CreateControls(*this, handle(), kLayout, font_.handle());
+  font_.ScaleTo(dpi());
+  ui::CreateControls(*this, handle(), kLayout, font_.handle(), dpi());
   SetCaption(ui::Application::Instance().title());
   TrayIcon.SetTip(ui::Application::Instance().title());
   BuildTrayMenu();
@@ -126,6 +127,11 @@ tonquil::WindowPosition TTNQL_MAIN::NormalPosition() const {
   return {placement.rcNormalPosition.left + dx, placement.rcNormalPosition.top + dy};
 }
 
+void TTNQL_MAIN::LayOutForDpi(int dpi) {
+  font_.ScaleTo(dpi);
+  ui::PlaceControls(*this, kLayout, font_.handle(), dpi);
+}
+
 void TTNQL_MAIN::SnapWhileMoving(WINDOWPOS& position) const {
   if (!moving_ || (position.flags & SWP_NOMOVE) != 0) return;
   const RECT current = WindowRect();
@@ -134,7 +140,8 @@ void TTNQL_MAIN::SnapWhileMoving(WINDOWPOS& position) const {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromRect(&moved, MONITOR_DEFAULTTONEAREST), &monitor);
-  const tonquil::ScreenRect snapped = tonquil::SnapToEdges(ToScreenRect(moved), ToScreenRect(monitor.rcWork));
+  const tonquil::ScreenRect snapped = tonquil::SnapToEdges(ToScreenRect(moved), ToScreenRect(monitor.rcWork),
+                                                           ui::ScaleForDpi(tonquil::kSnapDistance, dpi()));
   position.x = snapped.left;
   position.y = snapped.top;
 }

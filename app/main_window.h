@@ -88,6 +88,7 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   template <class Self>
   static auto& TagFieldFor(Self& self, tonquil::TagField field);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void LayOutForDpi(int dpi) override;
   void SnapWhileMoving(WINDOWPOS& position) const;
   void BuildTrayMenu();
   void TrayIconMouse(UINT mouse_message);

@@ -30,8 +30,21 @@ TTNQL_OPTION::TTNQL_OPTION(HWND owner, tonquil::PortLink& main_link)
 void TTNQL_OPTION::MakeWindow() {
   CreateTopLevel({L"TTNQL_OPTION", kStyle, WS_EX_DLGMODALFRAME, kClientWidth, kClientHeight}, owner_);
   SetCaption(L"設定");
-  ui::CreateControls(*this, handle(), kLayout, font_.handle());
+  ScaleFonts(dpi());
+  ui::CreateControls(*this, handle(), kLayout, font_.handle(), dpi());
   SetUpAboutPanel();
+  FitAboutPanel();
+}
+
+void TTNQL_OPTION::ScaleFonts(int dpi) {
+  font_.ScaleTo(dpi);
+  bold_font_.ScaleTo(dpi);
+}
+
+void TTNQL_OPTION::LayOutForDpi(int dpi) {
+  ScaleFonts(dpi);
+  ui::PlaceControls(*this, kLayout, font_.handle(), dpi);
+  FitAboutPanel();
 }
 
 void TTNQL_OPTION::SetUpAboutPanel() {
@@ -44,6 +57,12 @@ void TTNQL_OPTION::SetUpAboutPanel() {
   }
   L_URL01.SetLink(tonquil::kMakerWebAddress);
   L_URL02.SetLink(std::wstring(L"mailto:") + tonquil::kMakerMailAddress);
+  L_AppName.SetText(ui::Application::Instance().title());
+}
+
+// What depends on the DPI in the about panel: the title's bold font, the labels sized
+// to their text, and the bitmap.
+void TTNQL_OPTION::FitAboutPanel() {
   // The maker's name and addresses are whatever they are; their labels take the width
   // of their text rather than wrap and clip it.
   for (ui::Label* label : {static_cast<ui::Label*>(&L_02), static_cast<ui::Label*>(&L_URL01),
@@ -51,7 +70,6 @@ void TTNQL_OPTION::SetUpAboutPanel() {
     label->FitToText();
   }
   SendMessageW(L_AppName.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_.handle()), FALSE);
-  L_AppName.SetText(ui::Application::Instance().title());
   L_AppName.FitToText();
   Image1.SetBitmap(L"ABOUT_BITMAP");
 }

@@ -42,7 +42,10 @@ class TTNQL_OPTION : public ui::Window {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void MakeWindow();
+  void LayOutForDpi(int dpi) override;
+  void ScaleFonts(int dpi);
   void SetUpAboutPanel();
+  void FitAboutPanel();
   void SelectPort(const std::wstring& name);
 
   static const ui::Layout<TTNQL_OPTION> kLayout;

@@ -7,14 +7,30 @@ namespace {
 constexpr int kDroppedListHeight = 200;
 }  // namespace
 
-void ComboBox::AfterCreate() {
-  // The window height of a drop-down list includes its dropped list; the layout gives
-  // the closed height, so make room for the list and size the selection field to fit.
+// The window height of a drop-down list includes its dropped list; the layout gives
+// the closed height, so make room for the list and size the selection field to fit.
+// The closed box is its item's height and a frame that the system draws at a size of
+// its own: the item's height is guessed from the frame at 96 DPI and then put right by
+// what the box measures.
+void ComboBox::FitHeights() {
   const int closed_height = bounds().height;
-  SetWindowPos(handle(), nullptr, 0, 0, bounds().width, closed_height + kDroppedListHeight,
+  SetWindowPos(handle(), nullptr, 0, 0, bounds().width, closed_height + ScaleForDpi(kDroppedListHeight, dpi()),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const int frame = GetSystemMetrics(SM_CYEDGE) * 2 + 2;
-  SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), closed_height - frame);
+  int item_height = closed_height - (GetSystemMetrics(SM_CYEDGE) * 2 + 2);
+  SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item_height);
+  RECT closed{};
+  GetWindowRect(handle(), &closed);
+  const int missing = closed_height - (closed.bottom - closed.top);
+  if (missing != 0) SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item_height + missing);
+}
+
+void ComboBox::Place(Bounds bounds, HFONT font, int dpi) {
+  Control::Place(bounds, font, dpi);
+  FitHeights();
+}
+
+void ComboBox::AfterCreate() {
+  FitHeights();
   for (const std::wstring& item : items_) {
     SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }

@@ -20,6 +20,7 @@ class ComboBox : public Control {
   void Select(int index);
   // The selected item's text, or the empty text when nothing is selected.
   std::wstring SelectedText() const { return ItemText(SelectedIndex()); }
+  void Place(Bounds bounds, HFONT font, int dpi) override;
 
  protected:
   const wchar_t* WindowClass() const override { return L"COMBOBOX"; }
@@ -27,6 +28,8 @@ class ComboBox : public Control {
   void AfterCreate() override;
 
  private:
+  void FitHeights();
+
   std::vector<std::wstring> items_;
   int selected_ = -1;  // while there is no window
 };

@@ -4,9 +4,11 @@
 
 namespace ui {
 
-void Control::Create(HWND parent, int id, const std::wstring& caption, Bounds bounds, HFONT font, bool enabled) {
+void Control::Create(HWND parent, int id, const std::wstring& caption, Bounds bounds, HFONT font, bool enabled,
+                     int dpi) {
   id_ = id;
   bounds_ = bounds;
+  dpi_ = dpi;
   const DWORD style = WS_CHILD | WS_VISIBLE | (enabled ? 0 : WS_DISABLED) | Style();
   hwnd_ = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), style, bounds.left,
                           bounds.top, bounds.width, bounds.height, parent,
@@ -15,6 +17,13 @@ void Control::Create(HWND parent, int id, const std::wstring& caption, Bounds bo
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   AfterCreate();
+}
+
+void Control::Place(Bounds bounds, HFONT font, int dpi) {
+  bounds_ = bounds;
+  dpi_ = dpi;
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::wstring Control::Text() const {

@@ -6,14 +6,9 @@
 
 #include <string>
 
-namespace ui {
+#include "ui/dpi_scale.h"
 
-struct Bounds {
-  int left;
-  int top;
-  int width;
-  int height;
-};
+namespace ui {
 
 class Control {
  public:
@@ -22,11 +17,17 @@ class Control {
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
 
-  void Create(HWND parent, int id, const std::wstring& caption, Bounds bounds, HFONT font, bool enabled);
+  // `bounds` are pixels of the parent's client area at `dpi`, the DPI the parent is
+  // laid out for.
+  void Create(HWND parent, int id, const std::wstring& caption, Bounds bounds, HFONT font, bool enabled,
+              int dpi = kDesignDpi);
+  // Moves and sizes the control for a new DPI and gives it the font made for that DPI.
+  virtual void Place(Bounds bounds, HFONT font, int dpi);
 
   HWND handle() const { return hwnd_; }
   int id() const { return id_; }
   const Bounds& bounds() const { return bounds_; }
+  int dpi() const { return dpi_; }
 
   std::wstring Text() const;
   void SetText(const std::wstring& text);
@@ -53,6 +54,7 @@ class Control {
   HWND hwnd_ = nullptr;
   int id_ = 0;
   Bounds bounds_{};
+  int dpi_ = kDesignDpi;
 };
 
 }  // namespace ui

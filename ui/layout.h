@@ -56,22 +56,39 @@ constexpr std::nullptr_t kNoClick = nullptr;
 // Control ids are the row's index plus this base, so WM_COMMAND finds the row.
 constexpr int kFirstControlId = 1000;
 
+// The row's place in the parent's client area at `dpi`: the table's place, scaled, and
+// for a row in a group box moved by the box's scaled place.
 template <class Owner>
-void CreateControls(Owner& owner, HWND parent, Layout<Owner> layout, HFONT font) {
+Bounds PlaceOf(Owner& owner, const LayoutRow<Owner>& row, int dpi) {
+  Bounds place = ScaleForDpi(row.bounds, dpi);
+  if (row.group != nullptr) {
+    const Bounds& group = row.group(owner).bounds();
+    place.left += group.left;
+    place.top += group.top;
+  }
+  return place;
+}
+
+template <class Owner>
+void CreateControls(Owner& owner, HWND parent, Layout<Owner> layout, HFONT font, int dpi) {
   for (size_t i = 0; i < layout.size; ++i) {
     const LayoutRow<Owner>& row = layout.rows[i];
-    Bounds place = row.bounds;
     bool enabled = row.enabled;
     if (row.group != nullptr) {
       GroupBox& group = row.group(owner);
-      place.left += group.bounds().left;
-      place.top += group.bounds().top;
       group.Hold(row.control(owner));
       // A group passes its state on; its row comes before its members'.
       enabled = enabled && group.IsEnabled();
     }
-    row.control(owner).Create(parent, kFirstControlId + static_cast<int>(i), row.caption, place, font, enabled);
+    row.control(owner).Create(parent, kFirstControlId + static_cast<int>(i), row.caption, PlaceOf(owner, row, dpi),
+                              font, enabled, dpi);
   }
+}
+
+// Lays the controls out again for another DPI, with the font made for it.
+template <class Owner>
+void PlaceControls(Owner& owner, Layout<Owner> layout, HFONT font, int dpi) {
+  for (const LayoutRow<Owner>& row : layout) row.control(owner).Place(PlaceOf(owner, row, dpi), font, dpi);
 }
 
 // Calls the click handler of the row that `id` belongs to; false when it has none.

@@ -1,5 +1,5 @@
 #pragma once
-// A bitmap from the program's resources, shown at its own size.
+// A bitmap from the program's resources, shown at its own size scaled for the DPI.
 #include "ui/control.h"
 
 namespace ui {

@@ -1,6 +1,7 @@
 #include "ui/window.h"
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/win32_error.h"
 
 namespace ui {
@@ -51,19 +52,50 @@ void Window::CreateTopLevel(const ClassSpec& spec, HWND owner) {
     wc.lpszClassName = spec.class_name;
     if (!RegisterClassExW(&wc)) throw Win32Error("RegisterClassExW");
   }
-  RECT frame{0, 0, spec.client_width, spec.client_height};
-  AdjustWindowRectEx(&frame, spec.style, FALSE, spec.ex_style);
-  const HWND created = CreateWindowExW(spec.ex_style, spec.class_name, L"", spec.style, 0, 0,
-                                       frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+  const HWND created = CreateWindowExW(spec.ex_style, spec.class_name, L"", spec.style, 0, 0, 0, 0, owner, nullptr,
                                        instance, this);
   if (created == nullptr) throw Win32Error("CreateWindowExW");
+  // Sized once it exists: its DPI is the one of the monitor it is made on.
+  dpi_ = WindowDpi(created);
+  frame_ = FrameSizeForDpi({ScaleForDpi(spec.client_width, dpi_), ScaleForDpi(spec.client_height, dpi_)}, spec.style,
+                           spec.ex_style, dpi_);
+  SetWindowPos(created, nullptr, 0, 0, frame_.cx, frame_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // Moved afterwards rather than created there: CreateWindowExW reads one left edge,
   // CW_USEDEFAULT, as a request for a default place.
   if (moved_) MoveTo(position_.x, position_.y);
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_DPICHANGED:
+      DpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
+    case WM_GETMINMAXINFO: {
+      // The system caps a window at the screen's size; a layout scaled for a dense
+      // screen may be taller than a small one, and is shown whole all the same.
+      auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
+      if (limits.ptMaxTrackSize.x < frame_.cx) limits.ptMaxTrackSize.x = frame_.cx;
+      if (limits.ptMaxTrackSize.y < frame_.cy) limits.ptMaxTrackSize.y = frame_.cy;
+      return 0;
+    }
+    default:
+      break;
+  }
   return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+// Moved to a monitor of another scale: everything is laid out anew while nothing is
+// drawn, then the window takes the place the system suggests and is drawn once, so
+// that it is never seen at the old size with the new contents or the other way round.
+void Window::DpiChanged(int dpi, const RECT& suggested) {
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  dpi_ = dpi;
+  LayOutForDpi(dpi);
+  frame_ = {suggested.right - suggested.left, suggested.bottom - suggested.top};
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

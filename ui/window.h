@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "ui/dpi_scale.h"
+
 namespace ui {
 
 class Window {
@@ -17,6 +19,8 @@ class Window {
   virtual ~Window();
 
   HWND handle() const { return hwnd_; }
+  // The DPI the window is laid out for.
+  int dpi() const { return dpi_; }
   bool IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
   void SetCaption(const std::wstring& caption) { SetWindowTextW(hwnd_, caption.c_str()); }
   RECT WindowRect() const;
@@ -30,22 +34,30 @@ class Window {
     const wchar_t* class_name;
     DWORD style;
     DWORD ex_style;
-    int client_width;
+    int client_width;  // at 96 DPI
     int client_height;
   };
-  // Creates the window hidden, with the given client size, where it was last moved to
-  // or else at (0, 0).
+  // Creates the window hidden, with the given client size scaled for the DPI it is
+  // made at, where it was last moved to or else at (0, 0).
   void CreateTopLevel(const ClassSpec& spec, HWND owner);
   void Destroy();
 
-  // Handles one message; the default passes it to DefWindowProcW.
+  // Handles one message; the default passes it to DefWindowProcW, after the work every
+  // window does alike: a new DPI.
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  // Lays the window's contents out again for `dpi`, its fonts included; the window's
+  // own size is set by the caller.
+  virtual void LayOutForDpi(int dpi) { (void)dpi; }
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   // Lets go of the handle once the window is gone.
   void Forget();
+  void DpiChanged(int dpi, const RECT& suggested);
+
   HWND hwnd_ = nullptr;
+  int dpi_ = kDesignDpi;
+  SIZE frame_{};          // the window's size for its DPI
   POINT position_{};   // while there is no window
   bool moved_ = false;  // whether position_ was set by MoveTo
 };

@@ -126,8 +126,9 @@ void TURLLink::MouseMove() {
   if (!state_.MouseMove()) return;
   POINT cursor{};
   GetCursorPos(&cursor);
-  hint_.Show(Link(), hint_font_.handle(), widgets::ToColorRef(state_.HintFormColor()), cursor, HintOffsetX(),
-             HintOffsetY());
+  // The offsets are pixels at 96 DPI, as every figure of the layout.
+  hint_.Show(Link(), hint_font_.handle(), widgets::ToColorRef(state_.HintFormColor()), cursor,
+             ui::ScaleForDpi(HintOffsetX(), dpi()), ui::ScaleForDpi(HintOffsetY(), dpi()));
 }
 
 void TURLLink::LeftButtonDown() {

@@ -14,7 +14,8 @@ namespace {
 const std::vector<const std::vector<Command>*>& AllTables() {
   static const std::vector<const std::vector<Command>*> tables = {
       &WaitCommands(), &DumpCommands(), &ControlCommands(), &WindowCommands(), &MsgboxCommands(),
-      &TrayCommands(), &MenuCommands(), &BalloonCommands(), &CaptionCommands()};
+      &TrayCommands(), &MenuCommands(), &BalloonCommands(), &CaptionCommands(),
+      &DpiCommands()};
   return tables;
 }
 
