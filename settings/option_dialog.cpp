@@ -118,6 +118,10 @@ LRESULT TTNQL_OPTION::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_CLOSE:
       ui::Application::Instance().EndModal(handle());
       return 0;
+    case WM_COMMAND:
+      // Esc: the dialog closes as its close box closes it.
+      if (wparam == IDCANCEL) SendMessageW(handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
     default:
       break;
   }

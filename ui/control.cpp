@@ -9,7 +9,12 @@ void Control::Create(HWND parent, int id, const std::wstring& caption, Bounds bo
   id_ = id;
   bounds_ = bounds;
   dpi_ = dpi;
-  const DWORD style = WS_CHILD | WS_VISIBLE | (enabled ? 0 : WS_DISABLED) | Style();
+  // Each control that takes the focus is a group of its own: Tab walks them in
+  // z-order, which is the layout's order, and the arrow keys stay with the controls
+  // that use them (a drop-down list's selection) instead of moving the focus.
+  const DWORD kind = Style();
+  const DWORD group = (kind & WS_TABSTOP) != 0 ? WS_GROUP : 0;
+  const DWORD style = WS_CHILD | WS_VISIBLE | (enabled ? 0 : WS_DISABLED) | group | kind;
   hwnd_ = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), style, bounds.left,
                           bounds.top, bounds.width, bounds.height, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
@@ -36,7 +41,15 @@ std::wstring Control::Text() const {
 
 void Control::SetText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_str()); }
 
-void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+void Control::SetEnabled(bool enabled) {
+  // A control put out of use while it has the focus hands it on to the next one, so
+  // that the keyboard keeps a place in the window.
+  if (!enabled && GetFocus() == hwnd_) {
+    const HWND next = GetNextDlgTabItem(GetParent(hwnd_), hwnd_, FALSE);
+    if (next != nullptr && next != hwnd_) SetFocus(next);
+  }
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
 
 HBRUSH Control::PaintColors(HDC) const { return nullptr; }
 

@@ -106,6 +106,17 @@ bool DispatchClick(Owner& owner, Layout<Owner> layout, int id) {
 
 namespace ui {
 
+// Enter reaches a window that is not a dialog as the command IDOK: it presses the
+// push button that has the focus, as in a dialog.
+inline bool PressFocusedButton(HWND window) {
+  const HWND focus = GetFocus();
+  if (focus == nullptr || !IsChild(window, focus)) return false;
+  const LRESULT code = SendMessageW(focus, WM_GETDLGCODE, 0, 0);
+  if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) return false;
+  SendMessageW(focus, BM_CLICK, 0, 0);
+  return true;
+}
+
 // Answers the messages that every window made from a layout answers alike: clicks go
 // to the row's handler, and controls with colours of their own get them. True when
 // the message was handled, with its result in `result`.
@@ -115,6 +126,7 @@ bool HandleLayoutMessage(Owner& owner, Layout<Owner> layout, UINT message, WPARA
   switch (message) {
     case WM_COMMAND:
       result = 0;
+      if (wparam == IDOK) return PressFocusedButton(owner.handle());
       return HIWORD(wparam) == BN_CLICKED && DispatchClick(owner, layout, LOWORD(wparam));
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {

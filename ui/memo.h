@@ -1,6 +1,7 @@
 #pragma once
 // A multi-line edit control holding one entry per line, with both scroll bars and no
-// word wrap.
+// word wrap. Tab and Shift+Tab move the focus on, as in every other control, instead
+// of being typed (Ctrl+Tab still types a tab), and Esc is left to the window.
 #include <string>
 
 #include "ui/control.h"
@@ -19,8 +20,10 @@ class Memo : public Control {
     return WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN;
   }
   DWORD ExStyle() const override { return WS_EX_CLIENTEDGE; }
-  // Edit controls cap their text at 32767 characters unless told otherwise.
-  void AfterCreate() override { SendMessageW(handle(), EM_SETLIMITTEXT, 0, 0); }
+  void AfterCreate() override;
+
+ private:
+  static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id, DWORD_PTR);
 };
 
 }  // namespace ui

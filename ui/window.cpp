@@ -70,6 +70,12 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       DpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
+    case WM_ACTIVATE:
+      KeepFocus(wparam);
+      break;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
     case WM_GETMINMAXINFO: {
       // The system caps a window at the screen's size; a layout scaled for a dense
       // screen may be taller than a small one, and is shown whole all the same.
@@ -96,6 +102,20 @@ void Window::DpiChanged(int dpi, const RECT& suggested) {
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// A window that is not a dialog gets the focus itself when it is activated: the control
+// that had it when the window was left gets it back, or else the first in tab order.
+void Window::KeepFocus(WPARAM activation) {
+  if (LOWORD(activation) != WA_INACTIVE) return;
+  const HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+}
+
+void Window::RestoreFocus() {
+  HWND target = focus_ != nullptr && IsChild(hwnd_, focus_) && IsWindowEnabled(focus_) ? focus_ : nullptr;
+  if (target == nullptr) target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+  if (target != nullptr && IsChild(hwnd_, target)) SetFocus(target);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

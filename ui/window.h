@@ -43,7 +43,7 @@ class Window {
   void Destroy();
 
   // Handles one message; the default passes it to DefWindowProcW, after the work every
-  // window does alike: a new DPI.
+  // window does alike: the keyboard focus kept over activations, and a new DPI.
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   // Lays the window's contents out again for `dpi`, its fonts included; the window's
   // own size is set by the caller.
@@ -54,10 +54,13 @@ class Window {
   // Lets go of the handle once the window is gone.
   void Forget();
   void DpiChanged(int dpi, const RECT& suggested);
+  void KeepFocus(WPARAM activation);
+  void RestoreFocus();
 
   HWND hwnd_ = nullptr;
   int dpi_ = kDesignDpi;
   SIZE frame_{};          // the window's size for its DPI
+  HWND focus_ = nullptr;  // the control that had the focus when the window was last left
   POINT position_{};   // while there is no window
   bool moved_ = false;  // whether position_ was set by MoveTo
 };

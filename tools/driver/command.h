@@ -33,6 +33,7 @@ const std::vector<Command>& TrayCommands();
 const std::vector<Command>& MenuCommands();
 const std::vector<Command>& BalloonCommands();
 const std::vector<Command>& CaptionCommands();
+const std::vector<Command>& KeyCommands();
 const std::vector<Command>& DpiCommands();
 
 // Parses a non-negative number of milliseconds, or fails with kUsage.
