@@ -91,7 +91,7 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   void LayOutForDpi(int dpi) override;
   void SnapWhileMoving(WINDOWPOS& position) const;
   void BuildTrayMenu();
-  void TrayIconMouse(UINT mouse_message);
+  void TrayIconRequest(const tonquil::TrayRequest& request);
   void HideToTray();
   tonquil::WindowPosition NormalPosition() const;
   void SaveAndRelease();

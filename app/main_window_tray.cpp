@@ -29,17 +29,29 @@ const ui::MenuRow<TTNQL_MAIN> kTrayMenu[] = {
 
 void TTNQL_MAIN::BuildTrayMenu() {
   PM_Tray.Build(kTrayMenu);
-  TrayIcon.OnMouse([this](UINT mouse_message) { TrayIconMouse(mouse_message); });
+  TrayIcon.OnRequest([this](const tonquil::TrayRequest& request) { TrayIconRequest(request); });
 }
 
-void TTNQL_MAIN::TrayIconMouse(UINT mouse_message) {
-  if (mouse_message == WM_LBUTTONDBLCLK) {
-    PM_ShowClick();
-  } else if (mouse_message == WM_RBUTTONUP) {
-    const UINT chosen = PM_Tray.TrackAtCursor(handle());
-    if (chosen == 0 || chosen > std::size(kTrayMenu)) return;
-    if (const auto handler = kTrayMenu[chosen - 1].on_click) (this->*handler)();
+void TTNQL_MAIN::TrayIconRequest(const tonquil::TrayRequest& request) {
+  POINT at{request.x, request.y};
+  switch (request.action) {
+    case tonquil::TrayAction::ShowOrHide:
+      PM_ShowClick();
+      return;
+    case tonquil::TrayAction::MenuAtCursor:
+      GetCursorPos(&at);
+      break;
+    case tonquil::TrayAction::MenuAtAnchor:
+      break;
+    case tonquil::TrayAction::None:
+      return;
   }
+  const UINT chosen = PM_Tray.TrackAt(handle(), at);
+  // The focus goes back where the menu was opened from before a choice is carried
+  // out: showing the window takes it from there, exiting ends everything anyway.
+  TrayIcon.ReturnFocus();
+  if (chosen == 0 || chosen > std::size(kTrayMenu)) return;
+  if (const auto handler = kTrayMenu[chosen - 1].on_click) (this->*handler)();
 }
 
 void TTNQL_MAIN::HideToTray() {

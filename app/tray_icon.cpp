@@ -5,6 +5,11 @@
 
 namespace {
 
+static_assert(tonquil::kTrayContextMenu == WM_CONTEXTMENU && tonquil::kTrayLeftDouble == WM_LBUTTONDBLCLK &&
+                  tonquil::kTrayRightUp == WM_RBUTTONUP && tonquil::kTraySelect == NIN_SELECT &&
+                  tonquil::kTrayKeySelect == NIN_KEYSELECT,
+              "the shell's event codes");
+
 constexpr UINT kIconId = 1;
 constexpr UINT kCallbackMessage = WM_APP + 1;
 constexpr UINT kBalloonTimeoutMs = 20000;
@@ -59,11 +64,32 @@ bool TTrayIcon::SetVisible(bool visible) {
   if (visible && handle() == nullptr) {
     CreateTopLevel({L"TTrayIconWindow", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0}, nullptr);
   }
-  NOTIFYICONDATAW data = IconData(NIF_ICON | NIF_TIP | NIF_MESSAGE);
-  const bool done = Shell_NotifyIconW(visible ? NIM_ADD : NIM_DELETE, &data) != FALSE;
+  bool done = true;
+  if (visible) {
+    done = Add();
+  } else {
+    NOTIFYICONDATAW data = IconData(0);
+    done = Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
+  }
   // An icon the shell lost is gone all the same.
   visible_ = visible && done;
   return done || !visible;
+}
+
+// Adds the icon and asks for the notifications of version 4, which tell keyboard use
+// apart; a shell that refuses them keeps the old layout, which is read as such.
+bool TTrayIcon::Add() {
+  NOTIFYICONDATAW data = IconData(NIF_ICON | NIF_TIP | NIF_MESSAGE);
+  if (Shell_NotifyIconW(NIM_ADD, &data) == FALSE) return false;
+  data.uVersion = NOTIFYICON_VERSION_4;
+  version_ = Shell_NotifyIconW(NIM_SETVERSION, &data) != FALSE ? NOTIFYICON_VERSION_4 : 0;
+  return true;
+}
+
+void TTrayIcon::ReturnFocus() {
+  if (!visible_) return;
+  NOTIFYICONDATAW data = IconData(0);
+  Shell_NotifyIconW(NIM_SETFOCUS, &data);
 }
 
 void TTrayIcon::SetBalloon(const std::wstring& title, const std::wstring& text) {
@@ -83,12 +109,13 @@ void TTrayIcon::ShowBalloon() {
 
 LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == kCallbackMessage) {
-    if (on_mouse_) on_mouse_(static_cast<UINT>(lparam));
+    // Notifications still queued for an icon that was taken away (a second keyboard
+    // select after the first brought the window back) ask nothing any more.
+    if (visible_ && on_request_) on_request_(tonquil::DecodeTrayNotification(version_, wparam, lparam));
     return 0;
   }
   if (message == taskbar_created_ && visible_) {
-    NOTIFYICONDATAW data = IconData(NIF_ICON | NIF_TIP | NIF_MESSAGE);
-    Shell_NotifyIconW(NIM_ADD, &data);
+    Add();
     return 0;
   }
   return Window::HandleMessage(message, wparam, lparam);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "app/tray_event.h"
 #include "ui/window.h"
 
 class TTrayIcon : public ui::Window {
@@ -25,12 +26,16 @@ class TTrayIcon : public ui::Window {
   const std::wstring& balloon_text() const { return balloon_text_; }
   void ShowBalloon();
 
-  // Receives the mouse messages (WM_LBUTTONDBLCLK, WM_RBUTTONUP, ...) over the icon.
-  void OnMouse(std::function<void(UINT)> handler) { on_mouse_ = std::move(handler); }
+  // Receives what the user asks of the icon, by mouse or keyboard.
+  void OnRequest(std::function<void(const tonquil::TrayRequest&)> handler) { on_request_ = std::move(handler); }
+  // Hands the keyboard focus back to the notification area, once the icon's menu is
+  // done with.
+  void ReturnFocus();
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   NOTIFYICONDATAW IconData(UINT flags) const;
+  bool Add();
 
   UINT taskbar_created_;
   HICON icon_;
@@ -38,5 +43,6 @@ class TTrayIcon : public ui::Window {
   std::wstring balloon_title_;
   std::wstring balloon_text_;
   bool visible_ = false;
-  std::function<void(UINT)> on_mouse_;
+  int version_ = 0;  // the notification layout the shell accepted for the icon
+  std::function<void(const tonquil::TrayRequest&)> on_request_;
 };

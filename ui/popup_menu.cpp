@@ -2,9 +2,7 @@
 
 namespace ui {
 
-UINT PopupMenu::TrackAtCursor(HWND owner) const {
-  POINT at{};
-  GetCursorPos(&at);
+UINT PopupMenu::TrackAt(HWND owner, POINT at) const {
   // The owner must be in front, or the menu does not close when the user clicks
   // elsewhere; the posted message lets it close at once after a choice.
   SetForegroundWindow(owner);

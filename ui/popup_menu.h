@@ -31,9 +31,9 @@ class PopupMenu {
   template <class Owner, size_t N>
   void Build(const MenuRow<Owner> (&rows)[N]);
 
-  // Pops the menu up at the cursor for `owner` and returns the chosen command id, 0
-  // when the menu was dismissed.
-  UINT TrackAtCursor(HWND owner) const;
+  // Pops the menu up at `at` (screen coordinates) for `owner` and returns the chosen
+  // command id, 0 when the menu was dismissed.
+  UINT TrackAt(HWND owner, POINT at) const;
 
  private:
   HMENU menu_;

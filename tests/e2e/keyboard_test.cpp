@@ -1,4 +1,4 @@
-// Both windows from the keyboard alone: key presses go into the
+// Both windows and the tray icon from the keyboard alone: key presses go into the
 // session's input as a keyboard's do (SendInput from the driver), and the focus is read
 // back from the program's thread.
 #include <gtest/gtest.h>
@@ -163,6 +163,84 @@ TEST_F(Keyboard, AltF4OnTheMainWindowRunsTheCloseWork) {
   const std::string ini = Utf16FileText(app_.IniBytes());
   EXPECT_NE(ini.find("[Option]"), std::string::npos) << "the options were saved: " << ini;
   EXPECT_NE(ini.find("X=140"), std::string::npos) << ini;
+}
+
+// Wine has no keyboard focus in its tray; the driver tells the program what the shell
+// tells it for Enter or Space on the focused icon and for Shift+F10 or the menu key.
+class TrayKeyboard : public Keyboard {
+ protected:
+  void StartInTheTray() {
+    LinkEmulator(7);
+    app_.WriteIni(CrLfLines({"[Option]", "ComPort=COM7"}));
+    StartTonquil();
+    pid_ = DumpMain().window.Number("pid");
+    ASSERT_TRUE(driver_.Click(kMainClass, "Open") && WaitReads(kStatusQueries.size()));
+    driver_.Run({"minimize", kMainClass});
+    ASSERT_TRUE(WaitUntil([&] { return IconIndex().has_value(); }, kStateTimeout)) << "no tray icon";
+  }
+  std::optional<size_t> IconIndex() {
+    const std::vector<Record> icons = driver_.Run({"tray"});
+    for (size_t i = 0; i < icons.size(); ++i) {
+      if (icons[i].Number("owner_pid") == pid_) return i;
+    }
+    return std::nullopt;
+  }
+  Record Icon() { return driver_.Run({"tray"}).at(IconIndex().value()); }
+  void TrayKey(const std::string& key, int count = 1) {
+    const std::optional<size_t> index = IconIndex();
+    if (!index) throw std::runtime_error("the program has no tray icon");
+    driver_.Run({"tray-key", key, std::to_string(*index), std::to_string(count)});
+  }
+  // A popup menu window is shown.
+  bool MenuOpen() {
+    const DriverRun run = driver_.Try({"menu", "0"});
+    if (run.exit_code != 0 && run.exit_code != 2) throw std::runtime_error("menu: " + run.err);
+    return run.exit_code == 0;
+  }
+  void KeysToTheMenu(const std::vector<std::string>& chords) {
+    std::vector<std::string> args = {"keys-front"};
+    args.insert(args.end(), chords.begin(), chords.end());
+    driver_.Run(args);
+  }
+
+  long long pid_ = 0;
+};
+
+TEST_F(TrayKeyboard, MenuKeyOpensTheMenuAtTheIconAndItsKeysChooseAnItem) {
+  StartInTheTray();
+  EXPECT_EQ(Icon().Number("version"), 4) << "the icon asks for the notifications that tell keyboard use apart";
+  TrayKey("menu");
+  ASSERT_TRUE(WaitUntil([&] { return MenuOpen(); }, kStateTimeout)) << "the menu opens";
+  const size_t before = emulator_->Reads().size();
+  KeysToTheMenu({"down", "down", "right", "return"});  // コントロール > 次の曲
+  ASSERT_TRUE(WaitReads(before + 2));
+  EXPECT_EQ(ReadsAfter(before), (std::vector<std::string>{"c", "P"}));
+  EXPECT_TRUE(WaitUntil([&] { return !MenuOpen(); }, kStateTimeout)) << "the choice closes the menu";
+  // Esc closes the menu without a choice; the icon still answers afterwards.
+  TrayKey("menu");
+  ASSERT_TRUE(WaitUntil([&] { return MenuOpen(); }, kStateTimeout));
+  KeysToTheMenu({"escape"});
+  EXPECT_TRUE(WaitUntil([&] { return !MenuOpen(); }, kStateTimeout)) << "Esc closes the menu";
+  TrayKey("select");
+  EXPECT_TRUE(WaitUntil([&] { return driver_.Rect(kMainClass).Flag("visible"); }, kStateTimeout));
+  EXPECT_EQ(emulator_->Reads().size(), before + 2) << "nothing chosen from the dismissed menu";
+  EXPECT_EQ(CloseTonquil(), 0);
+}
+
+TEST_F(TrayKeyboard, SelectOnTheIconBringsTheWindowBackOnceEvenWhenRepeated) {
+  StartInTheTray();
+  TrayKey("select", 2);  // as Windows sends it for Enter
+  ASSERT_TRUE(WaitUntil([&] { return driver_.Rect(kMainClass).Flag("visible"); }, kStateTimeout));
+  // A later positive marker: a command from the window's button arrives after the
+  // second select was handled, and the window is still shown, without an icon.
+  const size_t before = emulator_->Reads().size();
+  ASSERT_TRUE(driver_.Click(kMainClass, "Pause"));
+  ASSERT_TRUE(WaitReads(before + 1));
+  const Record state = driver_.Rect(kMainClass);
+  EXPECT_TRUE(state.Flag("visible")) << state.line();
+  EXPECT_FALSE(state.Flag("minimized")) << state.line();
+  EXPECT_FALSE(IconIndex().has_value());
+  EXPECT_EQ(CloseTonquil(), 0);
 }
 
 }  // namespace

@@ -8,71 +8,12 @@
 #include "command.h"
 #include "output.h"
 #include "remote_process.h"
+#include "tray_icons.h"
 #include "window_find.h"
 #include "window_messages.h"
 
 namespace tqdriver {
 namespace {
-
-constexpr wchar_t kTrayClass[] = L"__winex11_standalone_tray";
-constexpr wchar_t kIconClass[] = L"__winex11_tray_icon";
-
-// What the tray keeps of an icon: Wine 8's record behind the icon window's
-// GWLP_USERDATA, in the tray's process. Nothing else tells another process the tip or
-// the balloon's title and flags that the program gave; the window fields check that
-// the record really has this layout.
-struct WineTrayIcon {
-  void* list_next;
-  void* list_prev;
-  HICON image;
-  HWND owner;
-  HWND window;
-  BOOL layered;
-  HWND tooltip;
-  UINT state;
-  UINT id;
-  UINT callback_message;
-  int display;
-  WCHAR tiptext[128];
-  WCHAR info_text[256];
-  WCHAR info_title[64];
-  UINT info_flags;
-  UINT info_timeout;
-  HICON info_icon;
-  UINT version;
-};
-
-template <size_t N>
-std::wstring Terminated(const WCHAR (&field)[N]) {
-  size_t length = 0;
-  while (length < N && field[length] != L'\0') ++length;
-  return std::wstring(field, length);
-}
-
-WineTrayIcon ReadIconRecord(HWND icon) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(icon, &pid);
-  OwnedHandle process(OpenForRemoteWork(pid));
-  WineTrayIcon record = {};
-  ReadFrom(process.get(), reinterpret_cast<const void*>(GetWindowLongPtrW(icon, GWLP_USERDATA)), &record,
-           sizeof record);
-  if (record.window != icon || !IsWindow(record.owner)) {
-    throw Failure{kNotFound, L"the tray's record of icon " + HandleText(icon) + L" has an unknown layout"};
-  }
-  return record;
-}
-
-std::vector<HWND> Icons() {
-  std::vector<HWND> icons;
-  for (HWND tray = FindWindowExW(nullptr, nullptr, kTrayClass, nullptr); tray != nullptr;
-       tray = FindWindowExW(nullptr, tray, kTrayClass, nullptr)) {
-    for (HWND icon = FindWindowExW(tray, nullptr, kIconClass, nullptr); icon != nullptr;
-         icon = FindWindowExW(tray, icon, kIconClass, nullptr)) {
-      icons.push_back(icon);
-    }
-  }
-  return icons;
-}
 
 // The balloon fields are what the program last gave; the tray empties the text once
 // it has shown the balloon to its end.
@@ -94,6 +35,7 @@ void PrintIcon(HWND icon) {
       .Add(L"balloon_text", Terminated(record.info_text))
       .Add(L"balloon_flags", static_cast<long long>(record.info_flags))
       .Add(L"balloon_timeout", static_cast<long long>(record.info_timeout))
+      .Add(L"version", static_cast<long long>(record.version))
       .Print();
 }
 
@@ -109,17 +51,6 @@ UINT MouseMessage(const std::wstring& name) {
   if (name == L"rbuttonup") return WM_RBUTTONUP;
   throw Failure{kUsage, L"mouse message lbuttondblclk, lbuttondown, lbuttonup, rbuttondown or rbuttonup, not " +
                             name};
-}
-
-// The icon at an index among all icons, as `tray` lists them.
-HWND IconAt(const Args& args, size_t position) {
-  const std::vector<HWND> icons = Icons();
-  const size_t index = args.size() > position ? static_cast<size_t>(ParseInt(args[position])) : 0;
-  if (index >= icons.size()) {
-    throw Failure{kNotFound, L"no tray icon " + std::to_wstring(index) + L" (" +
-                                 std::to_wstring(icons.size()) + L" present)"};
-  }
-  return icons[index];
 }
 
 // Posted: the icon passes it on to its program, whose handler may open a menu that

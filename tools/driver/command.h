@@ -35,6 +35,7 @@ const std::vector<Command>& BalloonCommands();
 const std::vector<Command>& CaptionCommands();
 const std::vector<Command>& KeyCommands();
 const std::vector<Command>& DpiCommands();
+const std::vector<Command>& TrayKeyCommands();
 
 // Parses a non-negative number of milliseconds, or fails with kUsage.
 unsigned ParseMilliseconds(const std::wstring& text);
