@@ -85,7 +85,6 @@ void ExpectClient(const WindowDump& dump, int width, int height, int dpi) {
 // Every control of the layout where the layout puts it, scaled; the ones sized to their
 // caption as wide and high as the caption in the scaled font.
 void ExpectLayout(const WindowDump& dump, const std::vector<Designed>& layout, int dpi) {
-  EXPECT_EQ(dump.controls.size(), layout.size());
   for (const Designed& designed : layout) {
     SCOPED_TRACE(std::string(designed.name) + " at " + std::to_string(dpi) + " DPI");
     const Record* control = Near(dump, designed.kind, Scaled(designed.place.x, dpi), Scaled(designed.place.y, dpi));
