@@ -6,6 +6,7 @@
 # code is 0 unless a figure could not be measured at all.
 #
 #   scripts/bench.sh            build what is needed, measure, print the table
+#   TONQUIL_BENCH_DPI=144 scripts/bench.sh   the same with the programs at 144 DPI
 #
 # Wine runs in a prefix of its own (build/bench/wineprefix, or TONQUIL_BENCH_WINEPREFIX)
 # on an Xvfb display of its own, so that nothing else running Wine meets its programs.
@@ -83,8 +84,13 @@ measure() {
   fi
 }
 
-step "preparing Wine ($TONQUIL_WINEPREFIX)"
+# The display scale both programs start at: the prefix's system DPI, set for every run
+# (and before any Wine process of the run), so that none inherits an earlier run's.
+bench_dpi="${TONQUIL_BENCH_DPI:-96}"
+
+step "preparing Wine ($TONQUIL_WINEPREFIX, $bench_dpi DPI)"
 tonquil_prefix
+DISPLAY='' tonquil_reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$bench_dpi"
 wine_started=1
 tonquil_server_start
 tonquil_xvfb_start "" >/dev/null
@@ -104,6 +110,6 @@ measure parser "$bench_dir/tqbench_parse"
 measure settings "$bench_dir/tqbench_settings"
 
 echo
-echo "Tonquil benchmark, $(date '+%Y-%m-%d %H:%M'), $(nproc) CPUs, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+echo "Tonquil benchmark, $(date '+%Y-%m-%d %H:%M'), $bench_dpi DPI, $(nproc) CPUs, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
 awk -f bench/print_table.awk "$rows"
 exit $missing
