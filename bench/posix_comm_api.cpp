@@ -67,13 +67,14 @@ bool PosixCommApi::Close(PortId port) {
   return ::close(fd) == 0;
 }
 
-void PosixCommApi::Write(PortId port, std::string_view bytes) {
+bool PosixCommApi::Write(PortId port, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(FdOf(port), bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return;
+    if (written <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
+  return true;
 }
 
 std::optional<std::size_t> PosixCommApi::Waiting(PortId port) {

@@ -21,8 +21,9 @@ class CommApi {
   // writes them back; the outcome is not reported.
   virtual void Configure(PortId port, const std::u16string& definition) = 0;
   virtual bool Close(PortId port) = 0;
-  // One synchronous write of all bytes; the outcome is not reported.
-  virtual void Write(PortId port, std::string_view bytes) = 0;
+  // One synchronous write of all bytes; false when the call failed (how many bytes went
+  // out is not looked at).
+  virtual bool Write(PortId port, std::string_view bytes) = 0;
   // Clears the port's error state and gives the count of bytes waiting in the input
   // queue; nullopt when the status call failed.
   virtual std::optional<std::size_t> Waiting(PortId port) = 0;

@@ -32,11 +32,14 @@ void Exchange::RefreshStatus() {
 }
 
 void Exchange::Run(ButtonAction action) {
+  // A port lost since the last command is opened again first; the module may have been
+  // switched off meanwhile, so the whole display is asked for afresh after the command.
+  const bool reopened = link_.Reopen();
   const ButtonCommands sequence = CommandsOf(action);
   for (std::string_view command : sequence.commands) {
     if (!command.empty()) SendCommand(command);
   }
-  if (sequence.refresh_status) RefreshStatus();
+  if (sequence.refresh_status || reopened) RefreshStatus();
 }
 
 }  // namespace tonquil

@@ -35,7 +35,10 @@ class Exchange {
   // Empties the tag fields and M_Etc, then exchanges the status queries in order.
   // The status labels keep their text until a reply changes them.
   void RefreshStatus();
-  // One button's exchanges, each complete before the next command is written.
+  // One button's exchanges, each complete before the next command is written. A lost
+  // port is opened again first; when that works, RefreshStatus follows the exchanges
+  // (once, also after Reset). When it fails, the exchanges go on silently as they would
+  // on the dead port, and the next command tries again.
   void Run(ButtonAction action);
 
  private:

@@ -2,6 +2,10 @@
 // The serial link to the module: open a COM port with the fixed line settings, write a
 // command, read what has arrived, close. Every call runs to its end; a write and a
 // read that found bytes end with a fixed pause that gives the module time to answer.
+//
+// A held port whose device has gone (unplugged, switched off) makes the write or the
+// queue-status call fail: the port is then lost. It still counts as held, since the user
+// never closed it, until Reopen brings it back under the same name or ClosePort ends it.
 #include <string>
 #include <string_view>
 
@@ -23,14 +27,21 @@ class PortLink {
   // Opens "\\.\<name>". False when it did not open, or when a port is already held
   // (the held port stays as it is).
   bool OpenPort(const std::u16string& name);
-  // False when no port is held or closing failed; the handle then stays as it was.
+  // False when no port is held or closing failed; the handle then stays as it was. A
+  // lost port always closes: its dead handle is let go whatever the platform says.
   bool ClosePort();
   void WriteCommand(std::string_view command);
   // The bytes waiting at this moment, up to the first zero byte; empty at once when
   // nothing waits or the port's status cannot be read.
   std::string ReadReply();
+  // Brings a lost port back: lets go of its dead handle and opens the same name again
+  // with the same line settings. True when the port is held and working again; false
+  // when it was not lost, or when it does not open yet (it stays lost, without a handle).
+  bool Reopen();
 
-  bool HoldsPort() const { return PortHandle != 0; }
+  // From a successful OpenPort to a successful ClosePort, lost or not.
+  bool HoldsPort() const { return PortHandle != 0 || lost_; }
+  bool IsLost() const { return lost_; }
   // The name the held port was opened with; empty when none is held.
   const std::u16string& HeldPortName() const { return held_name_; }
   // The platform calls this link makes; another link may share them.
@@ -38,12 +49,20 @@ class PortLink {
   // A fixed pause, as the link's own pauses are made.
   void Pause(unsigned milliseconds) { api_.Sleep(milliseconds); }
 
-  // The held port, 0 when none.
+  // The held port, 0 when none (or when a lost port's handle has been let go).
   PortId PortHandle = 0;
 
  private:
+  bool Open(const std::u16string& name);
+  void Forget();
+  // A failed call on a held handle means the device behind it has gone.
+  void NoteFailure() {
+    if (PortHandle != 0) lost_ = true;
+  }
+
   CommApi& api_;
   std::u16string held_name_;
+  bool lost_ = false;
 };
 
 }  // namespace tonquil

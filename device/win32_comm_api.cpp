@@ -32,9 +32,9 @@ void Win32CommApi::Configure(PortId port, const std::u16string& definition) {
 
 bool Win32CommApi::Close(PortId port) { return CloseHandle(AsHandle(port)) != FALSE; }
 
-void Win32CommApi::Write(PortId port, std::string_view bytes) {
+bool Win32CommApi::Write(PortId port, std::string_view bytes) {
   DWORD written = 0;
-  WriteFile(AsHandle(port), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  return WriteFile(AsHandle(port), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE;
 }
 
 std::optional<std::size_t> Win32CommApi::Waiting(PortId port) {

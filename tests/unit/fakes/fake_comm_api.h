@@ -1,6 +1,7 @@
 #pragma once
 // A serial port driver in memory: records every call in order as text, holds the
-// bytes each port has "received" from the module, and can be told to fail.
+// bytes each port has "received" from the module, and can be told to fail or to lose
+// a device as an unplugged adapter does.
 #include <map>
 #include <set>
 #include <string>
@@ -34,13 +35,14 @@ class FakeCommApi : public CommApi {
     calls.push_back("close " + std::to_string(port));
     return !fail_close && paths_.erase(port) == 1;
   }
-  void Write(PortId port, std::string_view bytes) override {
+  bool Write(PortId port, std::string_view bytes) override {
     calls.push_back("write " + Hex(bytes));
     written[port] += bytes;
+    return Works(port);
   }
   std::optional<std::size_t> Waiting(PortId port) override {
     calls.push_back("waiting");
-    if (fail_status || paths_.count(port) == 0) return std::nullopt;
+    if (fail_status || !Works(port)) return std::nullopt;
     return input[paths_[port]].size();
   }
   std::string Read(PortId port, std::size_t count) override {
@@ -52,6 +54,17 @@ class FakeCommApi : public CommApi {
     return bytes;
   }
   void Sleep(unsigned milliseconds) override { calls.push_back("sleep " + std::to_string(milliseconds)); }
+
+  // The device behind the path goes away: its handles stay open but every call on them
+  // fails, and the path does not open until Plug.
+  void Unplug(const std::u16string& path) {
+    existing.erase(path);
+    for (const auto& [port, port_path] : paths_) {
+      if (port_path == path) dead_.insert(port);
+    }
+  }
+  // The device is back under its path; handles opened before stay dead.
+  void Plug(const std::u16string& path) { existing.insert(path); }
 
   static std::string Hex(std::string_view bytes) {
     static const char digits[] = "0123456789abcdef";
@@ -65,8 +78,11 @@ class FakeCommApi : public CommApi {
   }
 
  private:
+  bool Works(PortId port) const { return paths_.count(port) == 1 && dead_.count(port) == 0; }
+
   PortId next_id_ = 7;
   std::map<PortId, std::u16string> paths_;
+  std::set<PortId> dead_;
 };
 
 }  // namespace tonquil::testing
