@@ -35,6 +35,10 @@ class TMemIniFile {
   // The integer reading with default 1 or 0; true when not 0.
   bool ReadBool(std::u16string_view section, std::u16string_view key,
                 bool default_value) const;
+  // Whether the section has a line with that key, whatever its value.
+  bool ValueExists(std::u16string_view section, std::u16string_view key) const {
+    return document_.Find(section, key) != nullptr;
+  }
 
   void WriteString(std::u16string_view section, std::u16string_view key,
                    std::u16string_view value);

@@ -15,6 +15,13 @@ std::u16string Read(const TMemIniFile& document, const StringSetting& setting) {
   return document.ReadString(setting.section, setting.key, setting.default_value);
 }
 
+// A key of our own beyond the six that every settings file has; a new key goes to the
+// end of its section, after them.
+void WriteAddedBool(TMemIniFile& document, const BoolSetting& setting, bool value) {
+  if (value == setting.default_value && !document.ValueExists(setting.section, setting.key)) return;
+  document.WriteBool(setting.section, setting.key, value);
+}
+
 }  // namespace
 
 WindowPosition ReadMainPosition(const TMemIniFile& document) {
@@ -33,6 +40,7 @@ OptionValues ReadOptionValues(const TMemIniFile& document) {
   values.no_task_tray = Read(document, kOptionNoTaskTray);
   values.no_task_tray_popup = Read(document, kOptionNoTaskTrayPopup);
   values.msn = Read(document, kOptionMsn);
+  values.media_keys = Read(document, kOptionMediaKeys);
   return values;
 }
 
@@ -43,6 +51,7 @@ void WriteOptionValues(TMemIniFile& document, const OptionValues& values) {
   document.WriteBool(kOptionNoTaskTray.section, kOptionNoTaskTray.key, values.no_task_tray);
   document.WriteBool(kOptionNoTaskTrayPopup.section, kOptionNoTaskTrayPopup.key, values.no_task_tray_popup);
   document.WriteBool(kOptionMsn.section, kOptionMsn.key, values.msn);
+  WriteAddedBool(document, kOptionMediaKeys, values.media_keys);
 }
 
 }  // namespace tonquil

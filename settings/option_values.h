@@ -19,6 +19,7 @@ struct OptionValues {
   bool no_task_tray = false;
   bool no_task_tray_popup = false;
   bool msn = false;
+  bool media_keys = true;
 };
 
 WindowPosition ReadMainPosition(const TMemIniFile& document);

@@ -41,4 +41,9 @@ inline constexpr BoolSetting kOptionNoTaskTray{kOptionSection, u"NoTaskTray", fa
 inline constexpr BoolSetting kOptionNoTaskTrayPopup{kOptionSection, u"NoTaskTrayPopup", false};
 inline constexpr BoolSetting kOptionMsn{kOptionSection, u"MSN", false};
 
+// Keys beyond the six above are written only when they differ from their default or were
+// in the file already, so that a file of defaults stays what it always was.
+// Check box C_MediaKeys: the media keys drive the module.
+inline constexpr BoolSetting kOptionMediaKeys{kOptionSection, u"MediaKeys", true};
+
 }  // namespace tonquil
