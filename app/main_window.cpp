@@ -59,6 +59,7 @@ void TTNQL_MAIN::FormShow() {
   options_ = std::make_unique<TTNQL_OPTION>(handle(), link_);
   TNQL_OPTION = options_.get();
   options_->LoadOptions(settings_);
+  options_->OnMediaKeysChange([this] { UpdateMediaKeys(); });
   tonquil::CreateInstanceGuard();
 }
 
@@ -97,6 +98,7 @@ void TTNQL_MAIN::B_OpenClick() {
   B_Open.SetEnabled(false);
   B_Close.SetEnabled(true);
   GB1.SetEnabled(true);
+  UpdateMediaKeys();
   exchange_.RefreshStatus();
 }
 
@@ -105,6 +107,7 @@ void TTNQL_MAIN::B_CloseClick() {
   B_Open.SetEnabled(true);
   B_Close.SetEnabled(false);
   GB1.SetEnabled(false);
+  UpdateMediaKeys();
 }
 
 void TTNQL_MAIN::B_OptionClick() {
@@ -149,6 +152,7 @@ void TTNQL_MAIN::SnapWhileMoving(WINDOWPOS& position) const {
 LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
   if (ui::HandleLayoutMessage(*this, kLayout, message, wparam, lparam, result)) return result;
+  if (HandleMediaKeyMessage(message, wparam, lparam, result)) return result;
   switch (message) {
     case WM_ENTERSIZEMOVE:
       moving_ = true;

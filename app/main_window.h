@@ -4,7 +4,9 @@
 // single-instance guard; its close releases them all in order.
 #include <memory>
 
+#include "app/media_keys.h"
 #include "app/tray_icon.h"
+#include "app/win32_hot_keys.h"
 #include "device/exchange.h"
 #include "device/port_link.h"
 #include "device/report_display.h"
@@ -93,6 +95,10 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   void BuildTrayMenu();
   void TrayIconRequest(const tonquil::TrayRequest& request);
   void HideToTray();
+  // Holds the media keys exactly while C_MediaKeys is ticked and a port is open.
+  void UpdateMediaKeys();
+  void MediaKeyPressed(tonquil::MediaKey key);
+  bool HandleMediaKeyMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   tonquil::WindowPosition NormalPosition() const;
   void SaveAndRelease();
 
@@ -103,6 +109,8 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   tonquil::Exchange exchange_;
   ui::Font font_;
   std::unique_ptr<TTNQL_OPTION> options_;
+  Win32HotKeys hot_keys_{*this};
+  tonquil::MediaKeyControl media_keys_{hot_keys_};
   bool shown_once_ = false;
   bool first_showing_ = false;
   bool moving_ = false;

@@ -81,6 +81,7 @@ void TTNQL_OPTION::LoadOptions(tonquil::SettingsSession& settings) {
   C_NoTaskTray.SetChecked(values.no_task_tray);
   C_NoTaskTrayPopup.SetChecked(values.no_task_tray_popup);
   C_MSN.SetChecked(values.msn);
+  C_MediaKeys.SetChecked(values.media_keys);
   MsnEnabledAtLoad = C_MSN.IsChecked();
   SelectPort(ui::Wide(values.com_port));
 }
@@ -101,6 +102,7 @@ void TTNQL_OPTION::SaveOptions(tonquil::SettingsSession& settings) {
   values.no_task_tray = C_NoTaskTray.IsChecked();
   values.no_task_tray_popup = C_NoTaskTrayPopup.IsChecked();
   values.msn = C_MSN.IsChecked();
+  values.media_keys = C_MediaKeys.IsChecked();
   settings.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteOptionValues(document, values); });
 }
 
@@ -110,6 +112,10 @@ void TTNQL_OPTION::ShowModal() {
 }
 
 void TTNQL_OPTION::B_CloseClick() { ui::Application::Instance().EndModal(handle()); }
+
+void TTNQL_OPTION::C_MediaKeysClick() {
+  if (media_keys_changed_) media_keys_changed_();
+}
 
 LRESULT TTNQL_OPTION::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;

@@ -3,6 +3,8 @@
 // program reads them when it needs them. One dialog lives from the main window's
 // first showing to its close; closing the dialog only hides it. Its window is made
 // when it is first shown; until then the controls keep their values themselves.
+#include <functional>
+
 #include "device/port_link.h"
 #include "settings/settings_session.h"
 #include "ui/button.h"
@@ -24,6 +26,8 @@ class TTNQL_OPTION : public ui::Window {
 
   ui::ComboBox CB_COM;
   ui::CheckBox C_NoTaskTray, C_NoTaskTrayPopup, C_MSN;
+  // The media keys drive the module; a change takes effect at once.
+  ui::CheckBox C_MediaKeys;
   ui::Shape Shape1;
   ui::Label L_AppName, L_01, L_02;
   ui::Picture Image1;
@@ -34,6 +38,9 @@ class TTNQL_OPTION : public ui::Window {
 
   void B_CloseClick();
   void B_SearchZurvaClick();
+  void C_MediaKeysClick();
+  // Called whenever C_MediaKeys is ticked or cleared by the user.
+  void OnMediaKeysChange(std::function<void()> changed) { media_keys_changed_ = std::move(changed); }
   void LoadOptions(tonquil::SettingsSession& settings);
   void SaveOptions(tonquil::SettingsSession& settings);
   // Shows the dialog modally over its owner until it is closed.
@@ -52,6 +59,7 @@ class TTNQL_OPTION : public ui::Window {
 
   HWND owner_;
   tonquil::PortLink& main_link_;
+  std::function<void()> media_keys_changed_;
   ui::Font font_;
   ui::Font bold_font_;
 };

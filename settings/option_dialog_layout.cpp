@@ -19,6 +19,7 @@ const ui::LayoutRow<TTNQL_OPTION> kRows[] = {
     {Part<&O::C_NoTaskTrayPopup>, L"バルーンを使用しない", {8, 80, 129, 17}, kNoGroup, kEnabled, kNoClick},
     {Part<&O::C_MSN>, L"Liveメッセンジャーへ再生曲情報を送信する (要再起動)", {8, 96, 281, 17}, kNoGroup, kEnabled,
      kNoClick},
+    {Part<&O::C_MediaKeys>, L"メディアキーで操作する", {8, 112, 145, 16}, kNoGroup, kEnabled, &O::C_MediaKeysClick},
     {Part<&O::B_Close>, L"閉じる", {104, 128, 75, 25}, kNoGroup, kEnabled, &O::B_CloseClick},
     {Part<&O::L_01>, L"COMポート", {8, 8, 51, 13}, kNoGroup, kEnabled, kNoClick},
     {Part<&O::Shape1>, L"", {304, 8, 217, 145}, kNoGroup, kEnabled, kNoClick},
