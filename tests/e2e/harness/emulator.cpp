@@ -99,6 +99,14 @@ void Emulator::Signal(int number) const {
   }
 }
 
+void Emulator::Unplug() {
+  Signal(SIGKILL);
+  if (!process_->WaitExit(kStopGrace)) throw std::runtime_error("zorva-emu did not end when killed");
+  // The port's name goes with the device, as a USB adapter's does; left in place, it
+  // would lead to whichever terminal next gets the dead one's number.
+  RemoveStaleLink(link_);
+}
+
 std::vector<pid_t> Emulator::OtherHolders() const {
   std::vector<pid_t> holders = ProcessesHolding(tty_);
   holders.erase(std::remove(holders.begin(), holders.end(), process_->pid()), holders.end());

@@ -32,6 +32,9 @@ class Emulator {
   std::vector<TimedRead> TimedReads() const;
   // SIGUSR1 makes the module move on to the next song by itself and report it.
   void Signal(int number) const;
+  // The cable pulled: the emulator is killed and gone once this returns, so the port's
+  // terminal is hung up, and the port's name is gone. Its reads stay readable.
+  void Unplug();
   std::string Output() const { return ReadWholeFile(output_path_); }
   // The processes besides the emulator (which keeps its own end open) that have the
   // port's terminal open: the program under test, or the wineserver on its behalf.

@@ -67,6 +67,19 @@ class LinkedModuleTest : public TonquilTest {
     if (reads.size() < first) return {};
     return {reads.begin() + static_cast<std::ptrdiff_t>(first), reads.end()};
   }
+  // The bytes the module read from the first-th byte on, once there are at least count
+  // of them, whatever reads they came in: a busy emulator may take two writes at once.
+  std::string BytesFrom(size_t first, size_t count) {
+    std::string bytes;
+    const auto read_all = [&] {
+      bytes.clear();
+      for (const std::string& read : emulator_->Reads()) bytes += read;
+      return bytes.size() >= first + count;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!read_all() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(milliseconds(50));
+    return bytes.size() < first ? std::string() : bytes.substr(first);
+  }
 };
 
 }  // namespace tonquil::e2e
