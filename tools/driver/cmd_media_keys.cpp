@@ -65,13 +65,20 @@ void HoldMediaKey(const Args& args) {
   Record(L"released").Add(L"key", args[0]).Print();
 }
 
-// The window becomes the active one, as a click on it would make it.
+// The user switches to the window from another program's: the driver's own window is
+// made active first, so the window is activated afresh, as a click on it would do.
 void Activate(const Args& args) {
   const HWND top = RequireTopLevel(args[0]);
-  SetForegroundWindow(top);
-  if (!PollUntil(kDefaultWaitMs, [&] { return GetForegroundWindow() == top; })) {
-    throw Failure{kNotFound, L"the window " + args[0] + L" did not become active"};
+  const HWND other = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"tqdriver", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (other != nullptr) {
+    SetForegroundWindow(other);
+    PollUntil(kDefaultWaitMs, [&] { return GetForegroundWindow() == other; });
   }
+  if (other != nullptr) DestroyWindow(other);
+  SetForegroundWindow(top);
+  const bool active = PollUntil(kDefaultWaitMs, [&] { return GetForegroundWindow() == top; });
+  if (!active) throw Failure{kNotFound, L"the window " + args[0] + L" did not become active"};
   Record(L"active").Add(L"hwnd", HandleText(top)).Print();
 }
 
