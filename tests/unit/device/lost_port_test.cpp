@@ -141,6 +141,7 @@ TEST_F(LostPort, CloseAfterAFailedReopenClosesNothingMore) {
 
 TEST_F(LostPort, OpenIsRefusedWhileAPortIsLost) {
   Unplug();
+  EXPECT_FALSE(link.Reopen()) << "still unplugged: the dead handle is let go, the port stays lost";
   api.existing.insert(u"\\\\.\\COM4");
   EXPECT_FALSE(link.OpenPort(u"COM4"));
   EXPECT_EQ(link.HeldPortName(), u"COM3");
