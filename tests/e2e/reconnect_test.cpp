@@ -35,12 +35,6 @@ class Reconnect : public LinkedModuleTest {
     std::cout << "[ timing   ] " << caption << " unplugged: " << took << " ms\n";
     EXPECT_LE(took, commands * kPauseMs + kClickOverheadMs) << caption;
   }
-  void ExpectPortOpenOnScreen(bool open) {
-    const WindowDump main = DumpMain();
-    EXPECT_EQ(main.At("button", 8, 8).Flag("effective"), !open) << "Open";
-    EXPECT_EQ(main.At("button", 376, 8).Flag("effective"), open) << "Close";
-  }
-  void ExpectNoMessageBox() { EXPECT_EQ(driver_.Try({"msgbox", "300"}).exit_code, 2) << "no message box"; }
 
   // Open, then speed, loop and repeat away from a fresh module's, so that only a status
   // refresh can make the display true again for a module that starts afresh.
@@ -60,7 +54,7 @@ TEST_F(Reconnect, TheFirstButtonAfterTheModuleIsBackSendsAndRefreshesWithoutClos
 
   PressUnplugged(">|", 2);
   EXPECT_EQ(Shown(), before) << "nothing received, nothing changed";
-  ExpectPortOpenOnScreen(true);
+  ExpectPortOpen(true);
   ExpectNoMessageBox();
 
   LinkModule();  // plugged in again: the same port name, a module that starts afresh
@@ -70,7 +64,7 @@ TEST_F(Reconnect, TheFirstButtonAfterTheModuleIsBackSendsAndRefreshesWithoutClos
       << "the press while unplugged sent nothing; this one sends its bytes, then the queries";
   EXPECT_EQ(Shown(), State());
   EXPECT_EQ(EtcLines(), kFirmwareLines);
-  ExpectPortOpenOnScreen(true);
+  ExpectPortOpen(true);
 
   Press("|<");
   EXPECT_EQ(BytesFrom(2 + kQueries.size(), 2), "xP") << "back to one command, no refresh";
@@ -87,9 +81,9 @@ TEST_F(Reconnect, StillUnpluggedEveryButtonReturnsInItsPausesAndCloseWorks) {
     for (const char* caption : {"Pause", "Speed", "Loop", "Repeat"}) PressUnplugged(caption, 1);
   }
   EXPECT_EQ(Shown(), before);
-  ExpectPortOpenOnScreen(true);
+  ExpectPortOpen(true);
   Press("Close");
-  ExpectPortOpenOnScreen(false);
+  ExpectPortOpen(false);
   ExpectNoMessageBox();
 
   LinkModule();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "module_display.h"
+#include "options_dialog.h"
 #include "tonquil_test.h"
 #include "utf16_file.h"
 
@@ -48,6 +49,20 @@ class LinkedModuleTest : public TonquilTest {
     if (!driver_.Click(kMainClass, "=" + caption)) {
       throw std::runtime_error("the button " + caption + " cannot be clicked");
     }
+  }
+
+  // Open disabled and Close enabled while the main window shows a port open.
+  void ExpectPortOpen(bool open) {
+    const WindowDump main = DumpMain();
+    EXPECT_EQ(main.At("button", 8, 8).Flag("effective"), !open) << "Open";
+    EXPECT_EQ(main.At("button", 376, 8).Flag("effective"), open) << "Close";
+  }
+  // The options dialog, opened by a click posted after everything the program was
+  // given, marks that all of it has been handled.
+  void ExpectNoMessageBox() {
+    OpenOptionsDialog(driver_);
+    EXPECT_EQ(driver_.Try({"msgbox", "0"}).exit_code, 2) << "no message box";
+    CloseOptionsDialog(driver_);
   }
 
   Fields Shown() { return ShownState(DumpMain()); }
