@@ -55,6 +55,7 @@ const std::vector<Designed> kOptionLayout = {
     {"C_NoTaskTray", "check", {8, 64, 177, 17}},
     {"C_NoTaskTrayPopup", "check", {8, 80, 129, 17}},
     {"C_MSN", "check", {8, 96, 281, 17}},
+    {"C_MediaKeys", "check", {8, 112, 145, 16}},
     {"B_Close", "button", {104, 128, 75, 25}},
     {"Shape1", "label", {304, 8, 217, 145}},
     {"L_AppName", "label", {312, 16, kFitsText, kFitsText}},

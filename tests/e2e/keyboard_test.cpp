@@ -35,7 +35,7 @@ const std::vector<Place> kControlPanel = {
 const Place kOpen{8, 8}, kOption{80, 8}, kClose{376, 8}, kEtc{280, 280}, kDebug{456, 8};
 
 // The options dialog's controls that take the focus, in tab order.
-const std::vector<Place> kOptionOrder = {{8, 26}, {80, 26}, {8, 64}, {8, 80}, {8, 96}, {104, 128}};
+const std::vector<Place> kOptionOrder = {{8, 26}, {80, 26}, {8, 64}, {8, 80}, {8, 96}, {8, 112}, {104, 128}};
 
 class Keyboard : public TonquilTest {
  protected:
