@@ -143,20 +143,6 @@ class SerialFault : public TonquilTest {
   }
 
   Display Shown() { return DisplayOf(DumpMain()); }
-
-  void ExpectPortOpen(bool open) {
-    const WindowDump main = DumpMain();
-    EXPECT_EQ(main.At("button", 8, 8).Flag("effective"), !open) << "Open";
-    EXPECT_EQ(main.At("button", 376, 8).Flag("effective"), open) << "Close";
-  }
-
-  // The options dialog, opened by a click posted after everything the program was
-  // given, marks that all of it has been handled.
-  void ExpectNoMessageBox() {
-    OpenOptionsDialog(driver_);
-    EXPECT_EQ(driver_.Try({"msgbox", "0"}).exit_code, 2) << "no message box";
-    CloseOptionsDialog(driver_);
-  }
 };
 
 // The emulator's own process among those that hold its terminal open.

@@ -51,20 +51,6 @@ class LinkedModuleTest : public TonquilTest {
     }
   }
 
-  // Open disabled and Close enabled while the main window shows a port open.
-  void ExpectPortOpen(bool open) {
-    const WindowDump main = DumpMain();
-    EXPECT_EQ(main.At("button", 8, 8).Flag("effective"), !open) << "Open";
-    EXPECT_EQ(main.At("button", 376, 8).Flag("effective"), open) << "Close";
-  }
-  // The options dialog, opened by a click posted after everything the program was
-  // given, marks that all of it has been handled.
-  void ExpectNoMessageBox() {
-    OpenOptionsDialog(driver_);
-    EXPECT_EQ(driver_.Try({"msgbox", "0"}).exit_code, 2) << "no message box";
-    CloseOptionsDialog(driver_);
-  }
-
   Fields Shown() { return ShownState(DumpMain()); }
   std::vector<std::string> EtcLines() { return ShownEtcLines(DumpMain()); }
   Fields State() const { return ModuleState(StatePath()); }

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "options_dialog.h"
+
 namespace tonquil::e2e {
 namespace {
 
@@ -56,6 +58,18 @@ bool TonquilTest::WaitForField(const std::string& window_class, const std::strin
     std::this_thread::sleep_for(milliseconds(100));
   }
   return true;
+}
+
+void TonquilTest::ExpectPortOpen(bool open) {
+  const WindowDump main = DumpMain();
+  EXPECT_EQ(main.At("button", 8, 8).Flag("effective"), !open) << "Open";
+  EXPECT_EQ(main.At("button", 376, 8).Flag("effective"), open) << "Close";
+}
+
+void TonquilTest::ExpectNoMessageBox() {
+  OpenOptionsDialog(driver_);
+  EXPECT_EQ(driver_.Try({"msgbox", "0"}).exit_code, 2) << "no message box";
+  CloseOptionsDialog(driver_);
 }
 
 }  // namespace tonquil::e2e

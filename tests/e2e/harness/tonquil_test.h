@@ -24,6 +24,11 @@ class TonquilTest : public ::testing::Test {
   // Closes the main window as its close box does; the program's exit code.
   int CloseTonquil();
   WindowDump DumpMain() { return driver_.Dump(kMainClass); }
+  // Open disabled and Close enabled while the main window shows a port open.
+  void ExpectPortOpen(bool open);
+  // The options dialog, opened by a click posted after everything the program was
+  // given, marks that all of it has been handled: no message box came before it.
+  void ExpectNoMessageBox();
   Emulator& LinkEmulator(int com_number);
   // Waits until the dump's control at x, y reports the field with the wanted value,
   // for state that the program changes after a posted click.
