@@ -1,5 +1,6 @@
 #include "device/module_search.h"
 
+#include "device/command_set.h"
 #include "device/port_names.h"
 
 namespace tonquil {
@@ -9,7 +10,7 @@ namespace {
 // closes it again. A port that does not open costs no pause.
 bool ModuleAnswersOn(PortLink& probe, const std::u16string& port) {
   if (!probe.OpenPort(port)) return false;
-  probe.WriteCommand(kPresenceProbe);
+  probe.WriteCommand(command::kPresenceProbe);
   const std::string answer = probe.ReadReply();
   probe.ClosePort();
   probe.Pause(PortLink::kPauseMs);

@@ -42,8 +42,6 @@ class SearchPrompt {
   virtual void ReportNotFound() = 0;
 };
 
-inline constexpr char kPresenceProbe[] = "*";
-
 // True when the answer's first two characters are exactly "OK".
 bool IsPresenceAnswer(std::string_view answer);
 
