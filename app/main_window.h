@@ -77,7 +77,7 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   void AppendEtc(const std::u16string& line) override;
   void SetBalloon(const std::u16string& title, const std::u16string& text) override;
   void ShowBalloon() override;
-  bool IsWindowVisible() const override;
+  bool SitsInTheTray() const override;
   bool BalloonsSwitchedOff() const override;
   bool MsnEnabledAtLoad() const override;
   void PublishNowPlaying() override;

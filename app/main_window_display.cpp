@@ -67,7 +67,7 @@ void TTNQL_MAIN::SetBalloon(const std::u16string& title, const std::u16string& t
 
 void TTNQL_MAIN::ShowBalloon() { TrayIcon.ShowBalloon(); }
 
-bool TTNQL_MAIN::IsWindowVisible() const { return IsVisible(); }
+bool TTNQL_MAIN::SitsInTheTray() const { return !IsVisible(); }
 
 bool TTNQL_MAIN::BalloonsSwitchedOff() const {
   return TNQL_OPTION != nullptr && TNQL_OPTION->C_NoTaskTrayPopup.IsChecked();

@@ -18,7 +18,7 @@ class NullDisplay : public ReportDisplay {
   void AppendEtc(const std::u16string&) override {}
   void SetBalloon(const std::u16string&, const std::u16string&) override {}
   void ShowBalloon() override {}
-  bool IsWindowVisible() const override { return true; }
+  bool SitsInTheTray() const override { return false; }
   bool BalloonsSwitchedOff() const override { return false; }
   bool MsnEnabledAtLoad() const override { return false; }
   void PublishNowPlaying() override {}

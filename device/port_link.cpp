@@ -5,13 +5,13 @@ namespace tonquil {
 bool PortLink::Open(const std::u16string& name) {
   const std::optional<PortId> port = api_.Open(u"\\\\.\\" + name);
   if (!port) return false;
-  PortHandle = *port;
-  api_.Configure(PortHandle, kLineSettings);
+  handle_ = *port;
+  api_.Configure(handle_, kLineSettings);
   return true;
 }
 
 void PortLink::Forget() {
-  PortHandle = 0;
+  handle_ = 0;
   lost_ = false;
   held_name_.clear();
 }
@@ -25,25 +25,25 @@ bool PortLink::OpenPort(const std::u16string& name) {
 
 bool PortLink::ClosePort() {
   if (lost_) {
-    if (PortHandle != 0) api_.Close(PortHandle);
+    if (handle_ != 0) api_.Close(handle_);
     Forget();
     return true;
   }
-  if (!HoldsPort() || !api_.Close(PortHandle)) return false;
+  if (!HoldsPort() || !api_.Close(handle_)) return false;
   Forget();
   return true;
 }
 
 void PortLink::WriteCommand(std::string_view command) {
-  if (!api_.Write(PortHandle, command)) NoteFailure();
+  if (!api_.Write(handle_, command)) NoteFailure();
   Pause(kPauseMs);
 }
 
 std::string PortLink::ReadReply() {
-  const std::optional<std::size_t> waiting = api_.Waiting(PortHandle);
+  const std::optional<std::size_t> waiting = api_.Waiting(handle_);
   if (!waiting) NoteFailure();
   if (!waiting || *waiting == 0) return {};
-  std::string bytes = api_.Read(PortHandle, *waiting);
+  std::string bytes = api_.Read(handle_, *waiting);
   Pause(kPauseMs);
   const std::size_t end = bytes.find('\0');
   if (end != std::string::npos) bytes.resize(end);
@@ -52,10 +52,10 @@ std::string PortLink::ReadReply() {
 
 bool PortLink::Reopen() {
   if (!lost_) return false;
-  if (PortHandle != 0) {
+  if (handle_ != 0) {
     // Dead already: whether the platform agrees to close it changes nothing.
-    api_.Close(PortHandle);
-    PortHandle = 0;
+    api_.Close(handle_);
+    handle_ = 0;
   }
   if (!Open(held_name_)) return false;
   lost_ = false;

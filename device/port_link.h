@@ -40,7 +40,7 @@ class PortLink {
   bool Reopen();
 
   // From a successful OpenPort to a successful ClosePort, lost or not.
-  bool HoldsPort() const { return PortHandle != 0 || lost_; }
+  bool HoldsPort() const { return handle_ != 0 || lost_; }
   bool IsLost() const { return lost_; }
   // The name the held port was opened with; empty when none is held.
   const std::u16string& HeldPortName() const { return held_name_; }
@@ -50,17 +50,18 @@ class PortLink {
   void Pause(unsigned milliseconds) { api_.Sleep(milliseconds); }
 
   // The held port, 0 when none (or when a lost port's handle has been let go).
-  PortId PortHandle = 0;
+  PortId PortHandle() const { return handle_; }
 
  private:
   bool Open(const std::u16string& name);
   void Forget();
   // A failed call on a held handle means the device behind it has gone.
   void NoteFailure() {
-    if (PortHandle != 0) lost_ = true;
+    if (handle_ != 0) lost_ = true;
   }
 
   CommApi& api_;
+  PortId handle_ = 0;
   std::u16string held_name_;
   bool lost_ = false;
 };

@@ -118,7 +118,7 @@ class ReplyWalk {
     const std::u16string game = display_.Tag(TagField::Game);
     if (!game.empty()) text += u"\r\nGame : " + game;
     display_.SetBalloon(display_.Status(StatusLabel::File), text);
-    if (!display_.BalloonsSwitchedOff() && !display_.IsWindowVisible()) display_.ShowBalloon();
+    if (!display_.BalloonsSwitchedOff() && display_.SitsInTheTray()) display_.ShowBalloon();
   }
 
   void RunFirmwareBlock() {

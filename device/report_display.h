@@ -31,7 +31,8 @@ class ReportDisplay {
   virtual void SetBalloon(const std::u16string& title, const std::u16string& text) = 0;
   virtual void ShowBalloon() = 0;
 
-  virtual bool IsWindowVisible() const = 0;
+  // The main window is hidden, with its icon in the notification area.
+  virtual bool SitsInTheTray() const = 0;
   virtual bool BalloonsSwitchedOff() const = 0;  // C_NoTaskTrayPopup ticked
   virtual bool MsnEnabledAtLoad() const = 0;
   virtual void PublishNowPlaying() = 0;

@@ -72,7 +72,7 @@ class CheckingDisplay : public tonquil::ReportDisplay {
     Changed();
   }
 
-  bool IsWindowVisible() const override { return false; }
+  bool SitsInTheTray() const override { return true; }
   bool BalloonsSwitchedOff() const override { return false; }
   bool MsnEnabledAtLoad() const override { return true; }
   void PublishNowPlaying() override {

@@ -87,7 +87,7 @@ TEST_F(LostPort, TheNextButtonReopensTheSameNameSendsItsCommandsThenRefreshes) {
   EXPECT_EQ(display.tags[0], u"") << "the refresh empties the tags";
   EXPECT_TRUE(display.etc.empty());
   EXPECT_FALSE(link.IsLost());
-  EXPECT_EQ(link.PortHandle, kSecond);
+  EXPECT_EQ(link.PortHandle(), kSecond);
 }
 
 TEST_F(LostPort, ResetAfterAReopenRefreshesOnce) {

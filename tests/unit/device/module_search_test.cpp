@@ -128,11 +128,11 @@ TEST_F(ModuleSearchTest, ThePortHeldByTheMainWindowIsSkippedAndKeepsItsHandle) {
   Attach(u"COM5", "OK\r\n");
   PortLink main_link{api};
   ASSERT_TRUE(main_link.OpenPort(u"COM3"));
-  const PortId main_handle = main_link.PortHandle;
+  const PortId main_handle = main_link.PortHandle();
 
   EXPECT_EQ(Search(u"COM3"), u"COM5");
   EXPECT_EQ(Opens(u"COM3"), 1u) << "only the main window's own open";
-  EXPECT_EQ(main_link.PortHandle, main_handle);
+  EXPECT_EQ(main_link.PortHandle(), main_handle);
   EXPECT_EQ(main_link.HeldPortName(), u"COM3");
   EXPECT_EQ(std::count(api.calls.begin(), api.calls.end(), "close " + std::to_string(main_handle)), 0);
   EXPECT_FALSE(probe.HoldsPort());

@@ -24,7 +24,7 @@ class PortLinkTest : public ::testing::Test {
 TEST_F(PortLinkTest, OpensThroughTheDevicePathAndAppliesTheLineSettings) {
   ASSERT_TRUE(link.OpenPort(u"COM12"));
   EXPECT_THAT(api.calls, ElementsAre("open \\\\.\\COM12", "configure 7 baud=230400 parity=N data=8 stop=1"));
-  EXPECT_EQ(link.PortHandle, 7u);
+  EXPECT_EQ(link.PortHandle(), 7u);
   EXPECT_EQ(link.HeldPortName(), u"COM12");
 }
 
@@ -40,7 +40,7 @@ TEST_F(PortLinkTest, OpenWhileHoldingAPortRefusesAndKeepsTheHeldOne) {
   api.calls.clear();
   EXPECT_FALSE(link.OpenPort(u"COM12"));
   EXPECT_TRUE(api.calls.empty()) << "no second handle may be opened";
-  EXPECT_EQ(link.PortHandle, 7u);
+  EXPECT_EQ(link.PortHandle(), 7u);
 }
 
 TEST_F(PortLinkTest, CloseReleasesTheHandleOnlyWhenClosingWorked) {
@@ -48,7 +48,7 @@ TEST_F(PortLinkTest, CloseReleasesTheHandleOnlyWhenClosingWorked) {
   ASSERT_TRUE(link.OpenPort(u"COM3"));
   api.fail_close = true;
   EXPECT_FALSE(link.ClosePort());
-  EXPECT_EQ(link.PortHandle, 7u);
+  EXPECT_EQ(link.PortHandle(), 7u);
   api.fail_close = false;
   EXPECT_TRUE(link.ClosePort());
   EXPECT_FALSE(link.HoldsPort());

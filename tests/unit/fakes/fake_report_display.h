@@ -78,7 +78,7 @@ class FakeReportDisplay : public ReportDisplay {
   }
   void ShowBalloon() override { calls.push_back("ShowBalloon"); }
 
-  bool IsWindowVisible() const override { return window_visible; }
+  bool SitsInTheTray() const override { return !window_visible; }
   bool BalloonsSwitchedOff() const override { return balloons_off; }
   bool MsnEnabledAtLoad() const override { return msn_enabled; }
   void PublishNowPlaying() override { calls.push_back("PublishNowPlaying"); }
