@@ -19,8 +19,6 @@ bool ModuleAnswersOn(PortLink& probe, const std::u16string& port) {
 
 }  // namespace
 
-std::u16string FoundText(const std::u16string& port) { return port + std::u16string(kSearchFound.text); }
-
 bool IsPresenceAnswer(std::string_view answer) { return answer.substr(0, 2) == "OK"; }
 
 std::optional<std::u16string> SearchForModule(PortLink& probe, const std::u16string& skip_port,

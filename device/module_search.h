@@ -1,7 +1,7 @@
 #pragma once
 // The search for the module on COM1 to COM50: each port that opens gets the presence
 // probe, and the first one whose answer begins with "OK" is the module's. The user
-// is asked first and told the outcome through message boxes.
+// is asked first and told the outcome through the search's prompt.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,28 +9,6 @@
 #include "device/port_link.h"
 
 namespace tonquil {
-
-// What the message box shows besides its text; the platform side turns it into flags.
-enum class PromptKind {
-  kAskYesNoDefaultNo,  // Yes and No, No the default, information icon
-  kInformation,        // OK, information icon
-  kError,              // OK, error icon
-};
-
-struct PromptText {
-  std::u16string_view title;
-  std::u16string_view text;
-  PromptKind kind;
-};
-
-inline constexpr PromptText kSearchQuestion{
-    u"確認", u"COM1\uFF5ECOM50までを検索してZ.O.R.V.Aを検索します。よろしいですか?", PromptKind::kAskYesNoDefaultNo};
-// Its text follows the port name directly.
-inline constexpr PromptText kSearchFound{u"検索結果", u"でZ.O.R.V.Aが見つかりました", PromptKind::kInformation};
-inline constexpr PromptText kSearchNotFound{u"検索結果", u"Z.O.R.V.Aが見つかりませんでした", PromptKind::kError};
-
-// The found box's full text for the port that answered.
-std::u16string FoundText(const std::u16string& port);
 
 // The three message boxes of a search, as the dialog that runs it shows them.
 class SearchPrompt {

@@ -2,6 +2,7 @@
 // the options dialog; a port found is selected in the port list.
 #include "device/module_search.h"
 #include "settings/option_dialog.h"
+#include "settings/search_messages.h"
 #include "ui/wide.h"
 
 namespace {
