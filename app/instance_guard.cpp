@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/app_identity.h"
+#include "ui/app_identity.h"
 
 namespace tonquil {
 namespace {

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/app_identity.h"
+#include "ui/app_identity.h"
 #include "app/instance_guard.h"
 #include "app/main_window.h"
 #include "device/port_link.h"

@@ -1,6 +1,6 @@
 #include "settings/option_dialog.h"
 
-#include "app/app_identity.h"
+#include "ui/app_identity.h"
 #include "device/port_names.h"
 #include "settings/option_values.h"
 #include "ui/application.h"

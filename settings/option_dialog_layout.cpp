@@ -1,7 +1,7 @@
 // The options dialog's controls, in tab order; the about panel's parts take no focus.
 #include <iterator>
 
-#include "app/app_identity.h"
+#include "ui/app_identity.h"
 #include "settings/option_dialog.h"
 
 using ui::kEnabled;
