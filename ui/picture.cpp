@@ -3,11 +3,13 @@
 namespace ui {
 namespace {
 
-// The bitmap drawn at `width` × `height` with colours averaged over the pixels each new
+// The bitmap scaled from 96 DPI to `dpi`, with colours averaged over the pixels each new
 // pixel covers, rather than pixels repeated unevenly.
-HBITMAP Stretched(HBITMAP source, int width, int height) {
+HBITMAP Stretched(HBITMAP source, int dpi) {
   BITMAP info{};
   GetObjectW(source, sizeof info, &info);
+  const int width = ScaleForDpi(info.bmWidth, dpi);
+  const int height = ScaleForDpi(info.bmHeight, dpi);
   const HDC screen = GetDC(nullptr);
   const HDC from = CreateCompatibleDC(screen);
   const HDC to = CreateCompatibleDC(screen);
@@ -30,9 +32,7 @@ HBITMAP Stretched(HBITMAP source, int width, int height) {
 void Picture::SetBitmap(const wchar_t* resource_name) {
   auto loaded = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), resource_name, IMAGE_BITMAP, 0, 0, 0));
   if (loaded != nullptr && dpi() != kDesignDpi) {
-    BITMAP info{};
-    GetObjectW(loaded, sizeof info, &info);
-    const HBITMAP stretched = Stretched(loaded, ScaleForDpi(info.bmWidth, dpi()), ScaleForDpi(info.bmHeight, dpi()));
+    const HBITMAP stretched = Stretched(loaded, dpi());
     DeleteObject(loaded);
     loaded = stretched;
   }
