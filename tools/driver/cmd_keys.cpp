@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "command.h"
+#include "key_input.h"
 #include "output.h"
 #include "window_find.h"
 #include "window_messages.h"
@@ -43,27 +44,6 @@ std::vector<WORD> Chord(const std::wstring& text) {
     keys.push_back(KeyCode(text.substr(start, plus - start)));
     if (plus == std::wstring::npos) return keys;
     start = plus + 1;
-  }
-}
-
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-  const bool extended = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME ||
-                        key == VK_END || key == VK_APPS;
-  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
-  return input;
-}
-
-// Presses the chord's keys in order and releases them in reverse order.
-void PressChord(const std::vector<WORD>& keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) inputs.push_back(KeyInput(key, false));
-  for (auto key = keys.rbegin(); key != keys.rend(); ++key) inputs.push_back(KeyInput(*key, true));
-  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
-    throw Failure{kNotFound, L"SendInput did not take the keys"};
   }
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "command.h"
+#include "key_input.h"
 #include "output.h"
 #include "polling.h"
 #include "window_find.h"
@@ -32,15 +33,7 @@ WORD VirtualKeyOf(const std::wstring& name) {
 // One press and release, as the keyboard sends them; the system hands the press to the
 // program that holds the key as a hot key, or else to the active window.
 void MediaKey(const Args& args) {
-  const WORD virtual_key = VirtualKeyOf(args[0]);
-  INPUT inputs[2] = {};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtual_key;
-    input.ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
-  }
-  inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-  if (SendInput(2, inputs, sizeof(INPUT)) != 2) throw Failure{kNotFound, L"the key press was not taken"};
+  PressChord({VirtualKeyOf(args[0])});
   Record(L"pressed").Add(L"key", args[0]).Print();
 }
 
