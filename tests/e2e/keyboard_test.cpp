@@ -40,7 +40,7 @@ const std::vector<Place> kOptionOrder = {{8, 26}, {80, 26}, {8, 64}, {8, 80}, {8
 class Keyboard : public TonquilTest {
  protected:
   Record Focus(const std::string& window_class = kMainClass) {
-    return driver_.Read({"focus", window_class}).at(0);
+    return driver_.Run({"focus", window_class}).at(0);
   }
   static std::optional<Place> PlaceOf(const Record& focus) {
     if (!focus.Has("rect")) return std::nullopt;

@@ -16,7 +16,7 @@ int Allowance(const MeasuredCaption& caption, const std::vector<KnownClipping>& 
 
 std::vector<MeasuredCaption> MeasureCaptions(Driver& driver, const std::string& window_class) {
   std::vector<MeasuredCaption> captions;
-  for (const Record& record : driver.Read({"captions", window_class})) {
+  for (const Record& record : driver.Run({"captions", window_class})) {
     if (record.kind() != "caption") continue;
     MeasuredCaption caption;
     caption.window_class = window_class;

@@ -70,18 +70,8 @@ bool Driver::WaitWindow(const std::string& window_class, const std::string& stat
   return CheckedExitCode(args, Try(args, milliseconds(timeout_ms + 20000))) == 0;
 }
 
-std::vector<Record> Driver::Read(const std::vector<std::string>& args) {
-  // Under load, a Wine process has been seen to end with code 1 before the driver said
-  // anything. The driver explains every failure of its own on stderr, so a silent one is
-  // the run's, and a read can safely be made again.
-  DriverRun first = Try(args);
-  if (first.exit_code != 0 && first.err.empty()) return Run(args);
-  if (first.exit_code != 0) throw Failed(args, first);
-  return std::move(first.records);
-}
-
 WindowDump Driver::Dump(const std::string& window_class) {
-  std::vector<Record> records = Read({"dump", window_class});
+  std::vector<Record> records = Run({"dump", window_class});
   if (records.empty() || records.front().kind() != "window") {
     throw std::runtime_error("tqdriver dump " + window_class + " printed no window record");
   }
@@ -91,7 +81,7 @@ WindowDump Driver::Dump(const std::string& window_class) {
 }
 
 Record Driver::Rect(const std::string& window_class) {
-  return Read({"rect", window_class}).at(0);
+  return Run({"rect", window_class}).at(0);
 }
 
 bool Driver::Click(const std::string& window_class, const std::string& control) {

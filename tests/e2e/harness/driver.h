@@ -34,9 +34,6 @@ class Driver {
   // Fails (throws) unless the command succeeded.
   std::vector<Record> Run(const std::vector<std::string>& args,
                           milliseconds timeout = milliseconds(40000));
-  // Run for a command that only reads, so that one silent failure of the run itself can
-  // be repeated.
-  std::vector<Record> Read(const std::vector<std::string>& args);
 
   bool WaitWindow(const std::string& window_class, const std::string& state, int timeout_ms);
   WindowDump Dump(const std::string& window_class);

@@ -13,7 +13,7 @@ std::string EmulatorPath();
 // WINEPREFIX or no DISPLAY).
 std::string WinePrefix();
 
-// "wine PROGRAM ARGS..." as an argument vector.
+// "wine PROGRAM ARGS..." as an argument vector, run without address randomisation.
 std::vector<std::string> WineCommand(const std::string& program, const std::vector<std::string>& args = {});
 
 }  // namespace tonquil::e2e
