@@ -14,6 +14,13 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_subdirectory(tests/unit)
+# What is portable and what is Win32 shows in the folder list: the portable library is
+# made of exactly the files at the tops of the subsystem folders, and none of them reaches
+# into a win32/ folder.
+get_target_property(tonquil_core_sources tonquil_core SOURCES)
+add_test(NAME layout.PortableFilesAreTheCoreAndNeedNoWindows COMMAND ${CMAKE_COMMAND}
+  -DROOT=${PROJECT_SOURCE_DIR} "-DCORE_SOURCES=${tonquil_core_sources}"
+  -P ${PROJECT_SOURCE_DIR}/cmake/check_portable_split.cmake)
 add_subdirectory(tests/fuzz)
 # A libFuzzer run of every fuzz target, built with clang in its own folder: a fixed number
 # of executions from the kept seeds with a fixed seed, so that every run of one commit

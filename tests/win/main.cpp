@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "ui/window.h"
-#include "widgets/urllink.h"
+#include "ui/win32/window.h"
+#include "widgets/win32/urllink.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Draws the program's icon (MAINICON: 16, 32 and 48 pixels) and the about panel's
-# 200 x 40 bitmap with a 256-colour palette into app/res. Run by hand when the art
+# 200 x 40 bitmap with a 256-colour palette into app/win32/res. Run by hand when the art
 # changes; the results are kept in the repository.
 set -euo pipefail
-out="$(cd "$(dirname "$0")/../.." && pwd)/app/res"
+out="$(cd "$(dirname "$0")/../.." && pwd)/app/win32/res"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 

@@ -1,0 +1,121 @@
+#pragma once
+// The main window: port buttons, the control panel and the display of the module's
+// state. Its first showing restores its place, makes the options dialog and takes the
+// single-instance guard; its close releases them all in order.
+#include <memory>
+
+#include "app/media_keys.h"
+#include "app/win32/tray_icon.h"
+#include "app/win32/win32_hot_keys.h"
+#include "device/exchange.h"
+#include "device/port_link.h"
+#include "device/report_display.h"
+#include "settings/win32/option_dialog.h"
+#include "settings/option_values.h"
+#include "settings/settings_session.h"
+#include "text/ansi_decoder.h"
+#include "ui/win32/button.h"
+#include "ui/win32/edit_field.h"
+#include "ui/win32/font.h"
+#include "ui/win32/group_box.h"
+#include "ui/win32/label.h"
+#include "ui/win32/layout.h"
+#include "ui/win32/memo.h"
+#include "ui/win32/popup_menu.h"
+#include "ui/win32/window.h"
+
+class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
+ public:
+  TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings, const tonquil::AnsiDecoder& decoder);
+  ~TTNQL_MAIN() override;
+
+  // Shows the window; the first time, the first-showing work runs before it appears.
+  void Show(int show_command);
+
+  ui::Button B_Option, B_Open, B_Close;
+  ui::GroupBox GB1;
+  ui::Button B_NextSong, B_PrevSong, B_Play, B_PrevDir, B_NextDir, B_Pause, B_Speed, B_Loop, B_Repeat, B_Reset;
+  ui::Label L_Pause, L_Speed, L_Loop, L_Repeat;
+  ui::GroupBox GB2;
+  ui::Label L_File;
+  ui::GroupBox GB3;
+  ui::Label L_01, L_02, L_03, L_04, L_05, L_06, L_07, L_08, L_09;
+  ui::EditField E_Tag_Copyright, E_Tag_Genre, E_Tag_Game, E_Tag_Title, E_Tag_S98By, E_Tag_System, E_Tag_Artist,
+      E_Tag_Year, E_Tag_Comment;
+  ui::Memo M_Etc, M_Debug;
+
+  TTrayIcon TrayIcon;
+  ui::PopupMenu PM_Tray;
+
+  void FormShow();
+  void FormClose();
+  void EndSession();
+  void ApplicationEventsMinimize();
+  void B_OpenClick();
+  void B_CloseClick();
+  void B_NextSongClick();
+  void B_PrevSongClick();
+  void B_PlayClick();
+  void B_PrevDirClick();
+  void B_NextDirClick();
+  void B_PauseClick();
+  void B_SpeedClick();
+  void B_LoopClick();
+  void B_RepeatClick();
+  void B_ResetClick();
+  void B_OptionClick();
+  void PM_ShowClick();
+  void PM_ExitClick();
+
+ // The display of the module's reports.
+  void SetStatus(tonquil::StatusLabel label, const std::u16string& text) override;
+  std::u16string Status(tonquil::StatusLabel label) const override;
+  void SetTag(tonquil::TagField field, const std::u16string& text) override;
+  std::u16string Tag(tonquil::TagField field) const override;
+  void ClearTagFields() override;
+  void ClearEtc() override;
+  void AppendEtc(const std::u16string& line) override;
+  void SetBalloon(const std::u16string& title, const std::u16string& text) override;
+  void ShowBalloon() override;
+  bool SitsInTheTray() const override;
+  bool BalloonsSwitchedOff() const override;
+  bool MsnEnabledAtLoad() const override;
+  void PublishNowPlaying() override;
+  // Withdraws the notice at exit.
+  void ClearNowPlaying();
+
+ private:
+  template <class Self>
+  static auto& StatusLabelFor(Self& self, tonquil::StatusLabel label);
+  template <class Self>
+  static auto& TagFieldFor(Self& self, tonquil::TagField field);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void LayOutForDpi(int dpi) override;
+  void SnapWhileMoving(WINDOWPOS& position) const;
+  void BuildTrayMenu();
+  void TrayIconRequest(const tonquil::TrayRequest& request);
+  void HideToTray();
+  // Holds the media keys exactly while C_MediaKeys is ticked and a port is open.
+  void UpdateMediaKeys();
+  void MediaKeyPressed(tonquil::MediaKey key);
+  bool HandleMediaKeyMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  tonquil::WindowPosition NormalPosition() const;
+  void SaveAndRelease();
+
+  static const ui::Layout<TTNQL_MAIN> kLayout;
+
+  tonquil::PortLink& link_;
+  tonquil::SettingsSession& settings_;
+  tonquil::Exchange exchange_;
+  ui::Font font_;
+  std::unique_ptr<TTNQL_OPTION> options_;
+  Win32HotKeys hot_keys_{*this};
+  tonquil::MediaKeyControl media_keys_{hot_keys_};
+  bool shown_once_ = false;
+  bool first_showing_ = false;
+  bool moving_ = false;
+  bool released_ = false;  // by SaveAndRelease
+};
+
+// The process-wide reference to the main window, set while it exists.
+extern TTNQL_MAIN* TNQL_MAIN;

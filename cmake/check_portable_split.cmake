@@ -1,0 +1,45 @@
+# Run as a test: cmake -DROOT=<source dir> -DCORE_SOURCES=<tonquil_core's sources> -P this.
+# In every subsystem folder the portable files sit at the top and the Win32 files in its
+# win32/ subfolder. The portable library must be built from exactly the .cpp files at the
+# tops, and no file at a top may include a Windows header or anything from a win32/ folder.
+cmake_minimum_required(VERSION 3.21)
+set(folders app device settings nowplaying widgets ui text)
+set(faults "")
+
+set(expected "")
+foreach(folder IN LISTS folders)
+  file(GLOB found LIST_DIRECTORIES false "${ROOT}/${folder}/*.cpp")
+  list(APPEND expected ${found})
+endforeach()
+list(SORT expected)
+set(built ${CORE_SOURCES})
+list(SORT built)
+foreach(file IN LISTS expected)
+  if(NOT file IN_LIST built)
+    string(APPEND faults "  ${file}: portable, but not built into the portable library\n")
+  endif()
+endforeach()
+foreach(file IN LISTS built)
+  if(NOT file IN_LIST expected)
+    string(APPEND faults "  ${file}: built into the portable library, but not at the top of a subsystem folder\n")
+  endif()
+endforeach()
+
+foreach(folder IN LISTS folders)
+  file(GLOB found LIST_DIRECTORIES false "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.cpp")
+  foreach(file IN LISTS found)
+    file(STRINGS "${file}" includes REGEX "^#include ")
+    foreach(line IN LISTS includes)
+      # Standard C++ headers have no extension; a <name.h> here would be a platform's.
+      if(line MATCHES "<[^>]*\\.h>" OR line MATCHES "\"[a-z_]+/win32/")
+        string(APPEND faults "  ${file}: ${line}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  message(FATAL_ERROR "The portable and the Win32 files are mixed:\n${faults}")
+endif()
+list(LENGTH expected count)
+message(STATUS "${count} portable sources, all in the portable library, none reaching Win32")
