@@ -4,7 +4,6 @@
 
 #include "device/command_set.h"
 #include "device/exchange.h"
-#include "device/reply_parser.h"
 #include "link_figures.h"
 #include "null_display.h"
 #include "result_row.h"
@@ -77,7 +76,7 @@ bool ExchangeFigures(const std::string& ports_dir) {
   }
   const Latin1Decoder decoder;
   NullDisplay display;
-  Exchange exchange(link, display, [&](std::string_view reply) { ParseReply(reply, decoder, display); });
+  Exchange exchange(link, decoder, display.Targets());
   if (!ExchangeCostRows(api, exchange)) return false;
   RefreshRow(api, exchange);
   link.ClosePort();

@@ -3,25 +3,24 @@
 // parser alone and not the cost of putting text on screen.
 #include <string>
 
-#include "device/report_display.h"
+#include "device/report_sink.h"
 
 namespace tonquil::bench {
 
-class NullDisplay : public ReportDisplay {
+class NullDisplay : public ReportSink, public SongNotices, public NoticeState {
  public:
-  void SetStatus(StatusLabel, const std::u16string&) override {}
-  std::u16string Status(StatusLabel) const override { return {}; }
-  void SetTag(TagField, const std::u16string&) override {}
-  std::u16string Tag(TagField) const override { return {}; }
-  void ClearTagFields() override {}
-  void ClearEtc() override {}
-  void AppendEtc(const std::u16string&) override {}
+  ReportTargets Targets() { return {*this, *this, *this}; }
+
+  void Show(const StatusLine&) override {}
+  void Show(const TagBlock&) override {}
+  void Show(const FirmwareBlock&) override {}
   void SetBalloon(const std::u16string&, const std::u16string&) override {}
   void ShowBalloon() override {}
+  void PublishNowPlaying(const TagBlock&) override {}
+  std::u16string ShownFile() const override { return {}; }
   bool SitsInTheTray() const override { return false; }
   bool BalloonsSwitchedOff() const override { return false; }
   bool MsnEnabledAtLoad() const override { return false; }
-  void PublishNowPlaying() override {}
 };
 
 }  // namespace tonquil::bench

@@ -1,6 +1,7 @@
 #include "device/exchange.h"
 
 #include "device/command_set.h"
+#include "device/reply_parser.h"
 
 namespace tonquil {
 
@@ -22,12 +23,12 @@ ButtonCommands CommandsOf(ButtonAction action) {
 
 void Exchange::SendCommand(std::string_view command) {
   link_.WriteCommand(command);
-  read_reply_(link_.ReadReply());
+  ParseReply(link_.ReadReply(), decoder_, targets_);
 }
 
 void Exchange::RefreshStatus() {
-  display_.ClearTagFields();
-  display_.ClearEtc();
+  targets_.display.Show(TagBlock());
+  targets_.display.Show(FirmwareBlock());
   for (std::string_view query : command::kStatusQueries) SendCommand(query);
 }
 

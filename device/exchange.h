@@ -1,14 +1,13 @@
 #pragma once
 // The request/reply exchange with the module: one command written, what has come
-// back read and parsed onto the display. Also the status refresh and the command
+// back read, decoded and parsed onto the display. Also the status refresh and the command
 // sequences of the control buttons. Keeps no state between calls.
 #include <array>
-#include <functional>
 #include <string_view>
-#include <utility>
 
 #include "device/port_link.h"
-#include "device/report_display.h"
+#include "device/report_sink.h"
+#include "text/ansi_decoder.h"
 
 namespace tonquil {
 
@@ -21,13 +20,10 @@ struct ButtonCommands {
 
 ButtonCommands CommandsOf(ButtonAction action);
 
-// Reads one reply onto the display: ParseReply with the program's decoder.
-using ReplyReader = std::function<void(std::string_view reply)>;
-
 class Exchange {
  public:
-  Exchange(PortLink& link, ReportDisplay& display, ReplyReader read_reply)
-      : link_(link), display_(display), read_reply_(std::move(read_reply)) {}
+  Exchange(PortLink& link, const AnsiDecoder& decoder, const ReportTargets& targets)
+      : link_(link), decoder_(decoder), targets_(targets) {}
 
   // Writes the command, reads what waits after the pause and parses it, even when
   // nothing came. No port held means a silent write and an empty reply.
@@ -43,8 +39,8 @@ class Exchange {
 
  private:
   PortLink& link_;
-  ReportDisplay& display_;
-  ReplyReader read_reply_;
+  const AnsiDecoder& decoder_;
+  ReportTargets targets_;
 };
 
 }  // namespace tonquil

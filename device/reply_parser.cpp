@@ -56,8 +56,8 @@ bool IsPlayState(std::u16string_view line) {
 // is taken by the block, so the main walk goes on after it.
 class ReplyWalk {
  public:
-  ReplyWalk(std::string_view text, const AnsiDecoder& decoder, ReportDisplay& display)
-      : lines_(text), decoder_(decoder), display_(display) {}
+  ReplyWalk(std::string_view text, const AnsiDecoder& decoder, const ReportTargets& targets)
+      : lines_(text), decoder_(decoder), targets_(targets) {}
 
   void Run() {
     while (TakeLine()) TreatLine();
@@ -74,18 +74,19 @@ class ReplyWalk {
 
   void TreatLine() {
     if (IsPlayState(line_)) {
-      display_.SetStatus(StatusLabel::Pause, line_);
+      targets_.display.Show(StatusLine{StatusLabel::Pause, line_});
       return;
     }
     for (const LabelPrefix& form : kLabelPrefixes) {
       if (BeginsWith(line_, form.prefix)) {
-        display_.SetStatus(form.label, RemoveEvery(line_, form.prefix));
+        targets_.display.Show(StatusLine{form.label, RemoveEvery(line_, form.prefix)});
         return;
       }
     }
-    if (BeginsWith(line_, kTagMarker)) display_.ClearTagFields();
     if (BeginsWith(line_, kTagHeader)) {
       RunTagBlock();
+    } else if (BeginsWith(line_, kTagMarker)) {
+      targets_.display.Show(TagBlock());  // a marker of other tags: the nine fields emptied
     } else if (line_ == kFirmwareHeader) {
       RunFirmwareBlock();
     }
@@ -94,49 +95,55 @@ class ReplyWalk {
   // Takes the next line of an open block; false when the block ends there.
   bool TakeBlockLine() { return TakeLine() && !line_.empty(); }
 
+  // Every block starts from nine empty fields, so a key that does not appear in it
+  // leaves its field empty.
   void RunTagBlock() {
+    TagBlock tags;
     // What follows the header on its own line is the block's first tag line.
-    ApplyTagLine(RemoveEvery(line_, kTagHeader));
-    while (TakeBlockLine()) ApplyTagLine(line_);
-    UpdateBalloon();
-    if (display_.MsnEnabledAtLoad()) display_.PublishNowPlaying();
+    ApplyTagLine(RemoveEvery(line_, kTagHeader), tags);
+    while (TakeBlockLine()) ApplyTagLine(line_, tags);
+    targets_.display.Show(tags);
+    UpdateBalloon(tags);
+    if (targets_.state.MsnEnabledAtLoad()) targets_.notices.PublishNowPlaying(tags);
   }
 
-  void ApplyTagLine(std::u16string_view line) {
+  static void ApplyTagLine(std::u16string_view line, TagBlock& tags) {
     for (const TagKey& key : kTagKeys) {
-      if (BeginsWith(line, key.key)) display_.SetTag(key.field, RemoveEvery(line, key.key));
+      if (BeginsWith(line, key.key)) tags[key.field] = RemoveEvery(line, key.key);
     }
   }
 
-  // The fields read back are this block's alone, since its header emptied them all.
-  void UpdateBalloon() {
-    const std::u16string title = display_.Tag(TagField::Title);
-    if (title.empty()) return;
-    std::u16string text = u"Title : " + title;
-    const std::u16string artist = display_.Tag(TagField::Artist);
-    if (!artist.empty()) text += u"\r\nArtist : " + artist;
-    const std::u16string game = display_.Tag(TagField::Game);
-    if (!game.empty()) text += u"\r\nGame : " + game;
-    display_.SetBalloon(display_.Status(StatusLabel::File), text);
-    if (!display_.BalloonsSwitchedOff() && display_.SitsInTheTray()) display_.ShowBalloon();
+  void UpdateBalloon(const TagBlock& tags) {
+    if (tags[TagField::Title].empty()) return;
+    targets_.notices.SetBalloon(targets_.state.ShownFile(), BalloonText(tags));
+    if (!targets_.state.BalloonsSwitchedOff() && targets_.state.SitsInTheTray()) {
+      targets_.notices.ShowBalloon();
+    }
   }
 
   void RunFirmwareBlock() {
-    display_.ClearEtc();
-    display_.AppendEtc(line_);
-    while (TakeBlockLine()) display_.AppendEtc(line_);
+    FirmwareBlock firmware{{line_}};
+    while (TakeBlockLine()) firmware.lines.push_back(line_);
+    targets_.display.Show(firmware);
   }
 
   LineCutter lines_;
   const AnsiDecoder& decoder_;
-  ReportDisplay& display_;
+  const ReportTargets& targets_;
   std::u16string line_;  // the current line, decoded
 };
 
 }  // namespace
 
-void ParseReply(std::string_view reply, const AnsiDecoder& decoder, ReportDisplay& display) {
-  ReplyWalk(TrimReply(reply), decoder, display).Run();
+std::u16string BalloonText(const TagBlock& tags) {
+  std::u16string text = u"Title : " + tags[TagField::Title];
+  if (!tags[TagField::Artist].empty()) text += u"\r\nArtist : " + tags[TagField::Artist];
+  if (!tags[TagField::Game].empty()) text += u"\r\nGame : " + tags[TagField::Game];
+  return text;
+}
+
+void ParseReply(std::string_view reply, const AnsiDecoder& decoder, const ReportTargets& targets) {
+  ReplyWalk(TrimReply(reply), decoder, targets).Run();
 }
 
 }  // namespace tonquil

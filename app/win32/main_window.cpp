@@ -4,7 +4,6 @@
 
 #include "app/edge_snap.h"
 #include "app/win32/instance_guard.h"
-#include "device/reply_parser.h"
 #include "settings/option_values.h"
 #include "ui/win32/application.h"
 #include "text/win32/wide.h"
@@ -25,7 +24,7 @@ TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settin
                        const tonquil::AnsiDecoder& decoder)
     : link_(link),
       settings_(settings),
-      exchange_(link, *this, [this, &decoder](std::string_view reply) { tonquil::ParseReply(reply, decoder, *this); }),
+      exchange_(link, decoder, tonquil::ReportTargets{*this, *this, *this}),
       font_(L"Tahoma", -11) {
   CreateTopLevel({L"TTNQL_MAIN", kStyle, 0, kClientWidth, kClientHeight}, nullptr);
   font_.ScaleTo(dpi());

@@ -9,7 +9,7 @@
 #include "app/win32/win32_hot_keys.h"
 #include "device/exchange.h"
 #include "device/port_link.h"
-#include "device/report_display.h"
+#include "device/report_sink.h"
 #include "settings/win32/option_dialog.h"
 #include "settings/option_values.h"
 #include "settings/settings_session.h"
@@ -24,7 +24,10 @@
 #include "ui/win32/popup_menu.h"
 #include "ui/win32/window.h"
 
-class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
+class TTNQL_MAIN : public ui::Window,
+                   public tonquil::ReportSink,
+                   public tonquil::SongNotices,
+                   public tonquil::NoticeState {
  public:
   TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings, const tonquil::AnsiDecoder& decoder);
   ~TTNQL_MAIN() override;
@@ -67,28 +70,25 @@ class TTNQL_MAIN : public ui::Window, public tonquil::ReportDisplay {
   void PM_ShowClick();
   void PM_ExitClick();
 
- // The display of the module's reports.
-  void SetStatus(tonquil::StatusLabel label, const std::u16string& text) override;
-  std::u16string Status(tonquil::StatusLabel label) const override;
-  void SetTag(tonquil::TagField field, const std::u16string& text) override;
-  std::u16string Tag(tonquil::TagField field) const override;
-  void ClearTagFields() override;
-  void ClearEtc() override;
-  void AppendEtc(const std::u16string& line) override;
+  // The display of the module's reports: each value goes to the controls that show it.
+  void Show(const tonquil::StatusLine& line) override;
+  void Show(const tonquil::TagBlock& tags) override;
+  void Show(const tonquil::FirmwareBlock& firmware) override;
+  // After a tag block.
   void SetBalloon(const std::u16string& title, const std::u16string& text) override;
   void ShowBalloon() override;
+  void PublishNowPlaying(const tonquil::TagBlock& tags) override;
+  // What decides them.
+  std::u16string ShownFile() const override;
   bool SitsInTheTray() const override;
   bool BalloonsSwitchedOff() const override;
   bool MsnEnabledAtLoad() const override;
-  void PublishNowPlaying() override;
   // Withdraws the notice at exit.
   void ClearNowPlaying();
 
  private:
-  template <class Self>
-  static auto& StatusLabelFor(Self& self, tonquil::StatusLabel label);
-  template <class Self>
-  static auto& TagFieldFor(Self& self, tonquil::TagField field);
+  ui::Label& StatusLabelFor(tonquil::StatusLabel label);
+  ui::EditField& TagFieldFor(tonquil::TagField field);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void LayOutForDpi(int dpi) override;
   void SnapWhileMoving(WINDOWPOS& position) const;

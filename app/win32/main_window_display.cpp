@@ -1,4 +1,5 @@
-// The main window as the display of the module's reports: which control shows what.
+// The main window as the display of the module's reports: which control shows what,
+// and the balloon and the messenger notice after a tag block.
 #include "app/win32/main_window.h"
 #include "nowplaying/now_playing_info.h"
 #include "nowplaying/now_playing_send.h"
@@ -8,64 +9,62 @@
 using tonquil::StatusLabel;
 using tonquil::TagField;
 
-template <class Self>
-auto& TTNQL_MAIN::StatusLabelFor(Self& self, StatusLabel label) {
+ui::Label& TTNQL_MAIN::StatusLabelFor(StatusLabel label) {
   switch (label) {
-    case StatusLabel::Pause: return self.L_Pause;
-    case StatusLabel::Speed: return self.L_Speed;
-    case StatusLabel::Loop: return self.L_Loop;
-    case StatusLabel::Repeat: return self.L_Repeat;
+    case StatusLabel::Pause: return L_Pause;
+    case StatusLabel::Speed: return L_Speed;
+    case StatusLabel::Loop: return L_Loop;
+    case StatusLabel::Repeat: return L_Repeat;
     case StatusLabel::File: break;
   }
-  return self.L_File;
+  return L_File;
 }
 
-template <class Self>
-auto& TTNQL_MAIN::TagFieldFor(Self& self, TagField field) {
+ui::EditField& TTNQL_MAIN::TagFieldFor(TagField field) {
   switch (field) {
-    case TagField::Title: return self.E_Tag_Title;
-    case TagField::Artist: return self.E_Tag_Artist;
-    case TagField::Game: return self.E_Tag_Game;
-    case TagField::Year: return self.E_Tag_Year;
-    case TagField::Genre: return self.E_Tag_Genre;
-    case TagField::Comment: return self.E_Tag_Comment;
-    case TagField::Copyright: return self.E_Tag_Copyright;
-    case TagField::S98By: return self.E_Tag_S98By;
+    case TagField::Title: return E_Tag_Title;
+    case TagField::Artist: return E_Tag_Artist;
+    case TagField::Game: return E_Tag_Game;
+    case TagField::Year: return E_Tag_Year;
+    case TagField::Genre: return E_Tag_Genre;
+    case TagField::Comment: return E_Tag_Comment;
+    case TagField::Copyright: return E_Tag_Copyright;
+    case TagField::S98By: return E_Tag_S98By;
     case TagField::System: break;
   }
-  return self.E_Tag_System;
+  return E_Tag_System;
 }
 
-void TTNQL_MAIN::SetStatus(StatusLabel label, const std::u16string& text) {
-  StatusLabelFor(*this, label).SetText(ui::Wide(text));
+void TTNQL_MAIN::Show(const tonquil::StatusLine& line) {
+  StatusLabelFor(line.label).SetText(ui::Wide(line.text));
 }
 
-std::u16string TTNQL_MAIN::Status(StatusLabel label) const {
-  return ui::FromWide(StatusLabelFor(*this, label).Text());
-}
-
-void TTNQL_MAIN::SetTag(TagField field, const std::u16string& text) { TagFieldFor(*this, field).SetText(ui::Wide(text)); }
-
-std::u16string TTNQL_MAIN::Tag(TagField field) const {
-  return ui::FromWide(TagFieldFor(*this, field).Text());
-}
-
-void TTNQL_MAIN::ClearTagFields() {
+void TTNQL_MAIN::Show(const tonquil::TagBlock& tags) {
   for (TagField field : {TagField::Title, TagField::Artist, TagField::Game, TagField::Year, TagField::Genre,
                          TagField::Comment, TagField::Copyright, TagField::S98By, TagField::System}) {
-    TagFieldFor(*this, field).SetText(L"");
+    TagFieldFor(field).SetText(ui::Wide(tags[field]));
   }
 }
 
-void TTNQL_MAIN::ClearEtc() { M_Etc.Clear(); }
-
-void TTNQL_MAIN::AppendEtc(const std::u16string& line) { M_Etc.AppendLine(ui::Wide(line)); }
+void TTNQL_MAIN::Show(const tonquil::FirmwareBlock& firmware) {
+  M_Etc.Clear();
+  for (const std::u16string& line : firmware.lines) M_Etc.AppendLine(ui::Wide(line));
+}
 
 void TTNQL_MAIN::SetBalloon(const std::u16string& title, const std::u16string& text) {
   TrayIcon.SetBalloon(ui::Wide(title), ui::Wide(text));
 }
 
 void TTNQL_MAIN::ShowBalloon() { TrayIcon.ShowBalloon(); }
+
+void TTNQL_MAIN::PublishNowPlaying(const tonquil::TagBlock& tags) {
+  tonquil::Win32MessengerWindows messengers;
+  tonquil::SendNowPlaying(messengers,
+                          tonquil::PublishInfo(tags[TagField::Title], tags[TagField::Artist], tags[TagField::Game]),
+                          true);
+}
+
+std::u16string TTNQL_MAIN::ShownFile() const { return ui::FromWide(L_File.Text()); }
 
 bool TTNQL_MAIN::SitsInTheTray() const { return !IsVisible(); }
 
@@ -74,13 +73,6 @@ bool TTNQL_MAIN::BalloonsSwitchedOff() const {
 }
 
 bool TTNQL_MAIN::MsnEnabledAtLoad() const { return TNQL_OPTION != nullptr && TNQL_OPTION->MsnEnabledAtLoad; }
-
-void TTNQL_MAIN::PublishNowPlaying() {
-  tonquil::Win32MessengerWindows messengers;
-  tonquil::SendNowPlaying(messengers,
-                          tonquil::PublishInfo(Tag(TagField::Title), Tag(TagField::Artist), Tag(TagField::Game)),
-                          true);
-}
 
 void TTNQL_MAIN::ClearNowPlaying() {
   tonquil::Win32MessengerWindows messengers;

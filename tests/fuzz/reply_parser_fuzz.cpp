@@ -1,8 +1,8 @@
-// Feeds arbitrary bytes to the report parser through a display that checks what the
-// parser may do: lines never carry line breaks, the play state is one of its words,
-// tags are set only after a tag marker, the memo starts with the firmware header,
-// the balloon carries a title and is shown only right after it is set, and a reply
-// that trims to nothing touches nothing.
+// Feeds arbitrary bytes to the report parser through targets that check what the
+// parser may send: values never carry line breaks, the play state is one of its words,
+// a firmware block starts with its header, the balloon follows a block with a title,
+// carries the file shown and is shown only right after it is set, the notice carries
+// the block just shown, and a reply that trims to nothing sends nothing.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,10 @@
 
 namespace {
 
+using tonquil::FirmwareBlock;
 using tonquil::StatusLabel;
+using tonquil::StatusLine;
+using tonquil::TagBlock;
 using tonquil::TagField;
 
 void Require(bool condition) {
@@ -22,75 +25,64 @@ void Require(bool condition) {
 
 bool HasLineBreak(const std::u16string& text) { return text.find_first_of(u"\r\n") != std::u16string::npos; }
 
-class CheckingDisplay : public tonquil::ReportDisplay {
+class CheckingTargets : public tonquil::ReportSink, public tonquil::SongNotices, public tonquil::NoticeState {
  public:
   int calls = 0;
 
-  void SetStatus(StatusLabel label, const std::u16string& text) override {
+  void Show(const StatusLine& line) override {
     Changed();
-    Require(!HasLineBreak(text));
-    if (label == StatusLabel::Pause) {
-      Require(text == u"Playing" || text == u"Paused" || text == u"Stopped" || text == u"Stop" ||
-              text == u"__________");
+    Require(!HasLineBreak(line.text));
+    if (line.label == StatusLabel::Pause) {
+      Require(line.text == u"Playing" || line.text == u"Paused" || line.text == u"Stopped" ||
+              line.text == u"Stop" || line.text == u"__________");
     }
-    if (label == StatusLabel::File) file_ = text;
+    if (line.label == StatusLabel::File) file_ = line.text;
   }
-  std::u16string Status(StatusLabel label) const override {
-    return label == StatusLabel::File ? file_ : std::u16string();
-  }
-
-  void SetTag(TagField field, const std::u16string& text) override {
+  void Show(const TagBlock& tags) override {
     Changed();
-    Require(tags_cleared_ && !HasLineBreak(text));
-    tags_[static_cast<std::size_t>(field)] = text;
+    for (int i = 0; i < tonquil::kTagFieldCount; ++i) Require(!HasLineBreak(tags[static_cast<TagField>(i)]));
+    tags_ = tags;
+    block_shown_ = true;
   }
-  std::u16string Tag(TagField field) const override { return tags_[static_cast<std::size_t>(field)]; }
-  void ClearTagFields() override {
+  void Show(const FirmwareBlock& firmware) override {
     Changed();
-    tags_cleared_ = true;
-    std::fill(std::begin(tags_), std::end(tags_), std::u16string());
-  }
-
-  void ClearEtc() override {
-    Changed();
-    etc_lines_ = 0;
-  }
-  void AppendEtc(const std::u16string& line) override {
-    Changed();
-    Require(!line.empty() && !HasLineBreak(line));
-    Require(etc_lines_ > 0 || line == u"===== Firmware Information =====");
-    ++etc_lines_;
+    Require(!firmware.lines.empty() && firmware.lines.front() == u"===== Firmware Information =====");
+    for (const std::u16string& line : firmware.lines) Require(!line.empty() && !HasLineBreak(line));
   }
 
   void SetBalloon(const std::u16string& title, const std::u16string& text) override {
-    Changed();
-    Require(title == file_ && !tags_[0].empty() && text.rfind(u"Title : " + tags_[0], 0) == 0);
+    Require(block_shown_ && !balloon_set_);
+    ++calls;
+    Require(title == file_ && !tags_[TagField::Title].empty() && text == tonquil::BalloonText(tags_));
     balloon_set_ = true;
   }
   void ShowBalloon() override {
     Require(balloon_set_);
+    ++calls;
+    balloon_set_ = false;
+  }
+  void PublishNowPlaying(const TagBlock& tags) override {
+    Require(block_shown_ && tags == tags_);
     Changed();
   }
 
+  std::u16string ShownFile() const override { return file_; }
   bool SitsInTheTray() const override { return true; }
   bool BalloonsSwitchedOff() const override { return false; }
   bool MsnEnabledAtLoad() const override { return true; }
-  void PublishNowPlaying() override {
-    Changed();
-    Require(tags_cleared_);
-  }
 
  private:
+  // The balloon and the notice may only follow the tag block at once.
   void Changed() {
     ++calls;
+    block_shown_ = false;
     balloon_set_ = false;
   }
 
   std::u16string file_ = u"None";
-  std::u16string tags_[tonquil::kTagFieldCount];
-  bool tags_cleared_ = false;
+  TagBlock tags_;
+  bool block_shown_ = false;
   bool balloon_set_ = false;
-  int etc_lines_ = 1;  // the memo may hold lines from before this reply
 };
 
 bool TrimsToNothing(const std::string& reply) {
@@ -101,8 +93,8 @@ bool TrimsToNothing(const std::string& reply) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string reply(reinterpret_cast<const char*>(data), size);
-  CheckingDisplay display;
-  tonquil::ParseReply(reply, tonquil::Latin1Decoder(), display);
-  if (TrimsToNothing(reply)) Require(display.calls == 0);
+  CheckingTargets targets;
+  tonquil::ParseReply(reply, tonquil::Latin1Decoder(), {targets, targets, targets});
+  if (TrimsToNothing(reply)) Require(targets.calls == 0);
   return 0;
 }

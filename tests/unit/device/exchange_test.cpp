@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "device/reply_parser.h"
 #include "fakes/fake_comm_api.h"
-#include "fakes/fake_report_display.h"
+#include "fakes/fake_report_targets.h"
 
 namespace tonquil {
 namespace {
@@ -17,10 +16,24 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using testing::FakeCommApi;
-using testing::FakeReportDisplay;
+using testing::FakeReportTargets;
 
 
 const std::u16string kPort = u"\\\\.\\COM3";
+
+// Latin-1, logging each line it is given as "decode <line>" in the shared call log: a
+// reply's parse shows there line by line, and an empty reply has no lines.
+class LoggingDecoder : public AnsiDecoder {
+ public:
+  explicit LoggingDecoder(std::vector<std::string>& log) : log_(log) {}
+  void Decode(std::string_view bytes, std::u16string& text) const override {
+    log_.push_back("decode " + std::string(bytes));
+    Latin1Decoder().Decode(bytes, text);
+  }
+
+ private:
+  std::vector<std::string>& log_;
+};
 
 class ExchangeTest : public ::testing::Test {
  protected:
@@ -37,29 +50,26 @@ class ExchangeTest : public ::testing::Test {
 
   FakeCommApi api;
   PortLink link{api};
-  FakeReportDisplay display{api.calls};
-  // Each reply logged as "parse <reply>" in the shared call log, then parsed.
-  Exchange exchange{link, display, [this](std::string_view reply) {
-                      api.calls.push_back("parse " + std::string(reply));
-                      ParseReply(reply, Latin1Decoder(), display);
-                    }};
+  FakeReportTargets display{api.calls};
+  LoggingDecoder decoder{api.calls};
+  Exchange exchange{link, decoder, display.Targets()};
 };
 
 TEST_F(ExchangeTest, NextSongExchangesCThenPEachWithItsOwnReadAndParse) {
   OpenPort();
   api.input[kPort] = "Playing\r\n";
   exchange.Run(ButtonAction::NextSong);
-  EXPECT_THAT(api.calls, ElementsAre("write 63", "sleep 100", "waiting", "read 9", "sleep 100", "parse Playing\r\n",
-                                     "L_Pause=Playing", "write 50", "sleep 100", "waiting", "parse "));
+  EXPECT_THAT(api.calls, ElementsAre("write 63", "sleep 100", "waiting", "read 9", "sleep 100", "decode Playing",
+                                     "L_Pause=Playing", "write 50", "sleep 100", "waiting"));
 }
 
 struct ActionCase {
   ButtonAction action;
   const char* written;
-  std::size_t parses;
+  std::size_t exchanges;
 };
 
-TEST_F(ExchangeTest, EachButtonWritesItsCommandsOneByOneAndParsesEachReply) {
+TEST_F(ExchangeTest, EachButtonWritesItsCommandsOneByOneAndReadsAfterEach) {
   const ActionCase cases[] = {
       {ButtonAction::NextSong, "cP", 2}, {ButtonAction::PrevSong, "xP", 2}, {ButtonAction::Play, "bP", 2},
       {ButtonAction::PrevDir, "zP", 2},  {ButtonAction::NextDir, "vP", 2},  {ButtonAction::Pause, "p", 1},
@@ -72,8 +82,8 @@ TEST_F(ExchangeTest, EachButtonWritesItsCommandsOneByOneAndParsesEachReply) {
     api.written.clear();
     exchange.Run(c.action);
     EXPECT_EQ(api.written[7], c.written);
-    EXPECT_EQ(CallsStartingWith("parse"), c.parses) << c.written;
-    EXPECT_EQ(CallsStartingWith("write"), c.parses) << "one byte per write: " << c.written;
+    EXPECT_EQ(CallsStartingWith("waiting"), c.exchanges) << c.written;
+    EXPECT_EQ(CallsStartingWith("write"), c.exchanges) << "one byte per write: " << c.written;
   }
 }
 
@@ -82,9 +92,9 @@ TEST_F(ExchangeTest, ResetParsesItsReplyThenEmptiesTheDisplayThenQueriesInOrder)
   api.input[kPort] = "Stop";
   exchange.Run(ButtonAction::Reset);
   std::vector<std::string> expected = {"write 21", "sleep 100", "waiting",   "read 4", "sleep 100",
-                                       "parse Stop", "L_Pause=Stop", "ClearTagFields", "ClearEtc"};
+                                       "decode Stop", "L_Pause=Stop", "Tags{}", "M_Etc{}"};
   for (const char* query : {"53", "52", "4c", "50", "74", "54", "40"}) {
-    expected.insert(expected.end(), {std::string("write ") + query, "sleep 100", "waiting", "parse "});
+    expected.insert(expected.end(), {std::string("write ") + query, "sleep 100", "waiting"});
   }
   EXPECT_THAT(api.calls, ElementsAreArray(expected));
 }
@@ -92,13 +102,13 @@ TEST_F(ExchangeTest, ResetParsesItsReplyThenEmptiesTheDisplayThenQueriesInOrder)
 TEST_F(ExchangeTest, RefreshEmptiesTagsAndEtcButLeavesTheLabels) {
   OpenPort();
   display.status[StatusLabel::Speed] = u"2x";
-  display.tags[0] = u"Old";
+  display.tags[TagField::Title] = u"Old";
   display.etc = {u"old firmware"};
   exchange.RefreshStatus();
-  EXPECT_EQ(display.tags[0], u"");
+  EXPECT_EQ(display.tags[TagField::Title], u"");
   EXPECT_TRUE(display.etc.empty());
   EXPECT_EQ(display.status[StatusLabel::Speed], u"2x");
-  EXPECT_EQ(CallsStartingWith("parse"), 7u);
+  EXPECT_EQ(CallsStartingWith("waiting"), 7u);
 }
 
 TEST_F(ExchangeTest, LateOutputIsParsedAtTheFrontOfTheNextReply) {
@@ -109,12 +119,12 @@ TEST_F(ExchangeTest, LateOutputIsParsedAtTheFrontOfTheNextReply) {
   api.calls.clear();
   exchange.SendCommand("s");
   EXPECT_THAT(api.calls, ElementsAre("write 73", "sleep 100", "waiting", "read 24", "sleep 100",
-                                     "parse Paused\r\nPlaySpeed : 2x\r\n", "L_Pause=Paused", "L_Speed=2x"));
+                                     "decode Paused", "L_Pause=Paused", "decode PlaySpeed : 2x", "L_Speed=2x"));
 }
 
-TEST_F(ExchangeTest, WithoutAPortTheWriteFailsSilentlyAndAnEmptyReplyIsParsed) {
+TEST_F(ExchangeTest, WithoutAPortTheWriteFailsSilentlyAndTheEmptyReplyShowsNothing) {
   exchange.Run(ButtonAction::Pause);
-  EXPECT_THAT(api.calls, ElementsAre("write 70", "sleep 100", "waiting", "parse "));
+  EXPECT_THAT(api.calls, ElementsAre("write 70", "sleep 100", "waiting"));
 }
 
 }  // namespace

@@ -8,16 +8,15 @@
 
 #include "device/exchange.h"
 #include "device/module_search.h"
-#include "device/reply_parser.h"
 #include "fakes/fake_comm_api.h"
-#include "fakes/fake_report_display.h"
+#include "fakes/fake_report_targets.h"
 
 namespace tonquil {
 namespace {
 
 using ::testing::ElementsAre;
 using testing::FakeCommApi;
-using testing::FakeReportDisplay;
+using testing::FakeReportTargets;
 
 const std::u16string kPath = u"\\\\.\\COM3";
 constexpr PortId kFirst = 7;   // the fake's first handle
@@ -39,8 +38,9 @@ class LostPort : public ::testing::Test {
 
   FakeCommApi api;
   PortLink link{api};
-  FakeReportDisplay display;
-  Exchange exchange{link, display, [this](std::string_view reply) { ParseReply(reply, Latin1Decoder(), display); }};
+  FakeReportTargets display;
+  Latin1Decoder decoder;
+  Exchange exchange{link, decoder, display.Targets()};
 };
 
 TEST_F(LostPort, AFailedWriteOrStatusCallLosesThePortWhichStaysHeldUnderItsName) {
@@ -77,14 +77,14 @@ TEST_F(LostPort, AWorkingPortIsNeverReopened) {
 TEST_F(LostPort, TheNextButtonReopensTheSameNameSendsItsCommandsThenRefreshes) {
   Unplug();
   api.Plug(kPath);
-  display.tags[0] = u"Old title";
+  display.tags[TagField::Title] = u"Old title";
   display.etc = {u"old firmware"};
   exchange.Run(ButtonAction::NextSong);
   EXPECT_THAT(std::vector<std::string>(api.calls.begin(), api.calls.begin() + 3),
               ElementsAre("close 7", "open \\\\.\\COM3", "configure 8 baud=230400 parity=N data=8 stop=1"));
   EXPECT_EQ(api.written[kSecond], "cPSRLPtT@") << "the command as usual, then the status queries";
   EXPECT_EQ(api.written[kFirst], "") << "nothing more on the dead handle";
-  EXPECT_EQ(display.tags[0], u"") << "the refresh empties the tags";
+  EXPECT_EQ(display.tags[TagField::Title], u"") << "the refresh empties the tags";
   EXPECT_TRUE(display.etc.empty());
   EXPECT_FALSE(link.IsLost());
   EXPECT_EQ(link.PortHandle(), kSecond);
