@@ -12,6 +12,9 @@ enum class StatusLabel { Pause, Speed, Loop, Repeat, File };
 
 enum class TagField { Title, Artist, Game, Year, Genre, Comment, Copyright, S98By, System };
 inline constexpr int kTagFieldCount = 9;
+inline constexpr std::array<TagField, kTagFieldCount> kTagFields = {
+    TagField::Title, TagField::Artist,    TagField::Game,  TagField::Year,  TagField::Genre,
+    TagField::Comment, TagField::Copyright, TagField::S98By, TagField::System};
 
 // One line of status: the label it is for and the text that label shows.
 struct StatusLine {

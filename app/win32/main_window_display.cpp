@@ -1,5 +1,8 @@
 // The main window as the display of the module's reports: which control shows what,
 // and the balloon and the messenger notice after a tag block.
+#include <string>
+#include <vector>
+
 #include "app/win32/main_window.h"
 #include "nowplaying/now_playing_info.h"
 #include "nowplaying/now_playing_send.h"
@@ -40,15 +43,14 @@ void TTNQL_MAIN::Show(const tonquil::StatusLine& line) {
 }
 
 void TTNQL_MAIN::Show(const tonquil::TagBlock& tags) {
-  for (TagField field : {TagField::Title, TagField::Artist, TagField::Game, TagField::Year, TagField::Genre,
-                         TagField::Comment, TagField::Copyright, TagField::S98By, TagField::System}) {
-    TagFieldFor(field).SetText(ui::Wide(tags[field]));
-  }
+  for (TagField field : tonquil::kTagFields) TagFieldFor(field).SetText(ui::Wide(tags[field]));
 }
 
 void TTNQL_MAIN::Show(const tonquil::FirmwareBlock& firmware) {
-  M_Etc.Clear();
-  for (const std::u16string& line : firmware.lines) M_Etc.AppendLine(ui::Wide(line));
+  std::vector<std::wstring> lines;
+  lines.reserve(firmware.lines.size());
+  for (const std::u16string& line : firmware.lines) lines.push_back(ui::Wide(line));
+  M_Etc.SetLines(lines);
 }
 
 void TTNQL_MAIN::SetBalloon(const std::u16string& title, const std::u16string& text) {

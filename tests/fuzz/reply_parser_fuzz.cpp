@@ -40,7 +40,7 @@ class CheckingTargets : public tonquil::ReportSink, public tonquil::SongNotices,
   }
   void Show(const TagBlock& tags) override {
     Changed();
-    for (int i = 0; i < tonquil::kTagFieldCount; ++i) Require(!HasLineBreak(tags[static_cast<TagField>(i)]));
+    for (TagField field : tonquil::kTagFields) Require(!HasLineBreak(tags[field]));
     tags_ = tags;
     block_shown_ = true;
   }

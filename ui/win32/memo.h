@@ -3,6 +3,7 @@
 // word wrap. Tab and Shift+Tab move the focus on, as in every other control, instead
 // of being typed (Ctrl+Tab still types a tab), and Esc is left to the window.
 #include <string>
+#include <vector>
 
 #include "ui/win32/control.h"
 
@@ -10,9 +11,8 @@ namespace ui {
 
 class Memo : public Control {
  public:
-  void Clear() { SetText(L""); }
-  // Adds one entry as a new last line.
-  void AppendLine(const std::wstring& line);
+  // Shows these entries, one a line, in place of what the memo held, from the top.
+  void SetLines(const std::vector<std::wstring>& lines);
 
  protected:
   const wchar_t* WindowClass() const override { return L"EDIT"; }

@@ -55,8 +55,7 @@ class FakeReportTargets : public ReportSink, public SongNotices, public NoticeSt
   void Show(const TagBlock& block) override {
     tags = block;
     std::string text;
-    for (int i = 0; i < kTagFieldCount; ++i) {
-      const auto field = static_cast<TagField>(i);
+    for (TagField field : kTagFields) {
       if (block[field].empty()) continue;
       text += (text.empty() ? "" : "|") + std::string(Name(field)) + "=" + Utf16ToUtf8(block[field]);
     }
