@@ -1,6 +1,7 @@
 #pragma once
 // An owned GDI font of a face, a height in pixels at 96 DPI and a weight, made for the
-// DPI of the window that uses it.
+// DPI of the window that uses it once that window knows its DPI: no handle before the
+// first ScaleTo.
 #include <windows.h>
 
 #include "ui/dpi_scale.h"
@@ -9,9 +10,7 @@ namespace ui {
 
 class Font {
  public:
-  Font(const wchar_t* face, int height, int weight = FW_NORMAL) : face_(face), height_(height), weight_(weight) {
-    Make(kDesignDpi);
-  }
+  Font(const wchar_t* face, int height, int weight = FW_NORMAL) : face_(face), height_(height), weight_(weight) {}
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
   ~Font() { Release(); }
