@@ -23,9 +23,15 @@ bool PortLink::OpenPort(const std::u16string& name) {
   return true;
 }
 
+void PortLink::DropDeadHandle() {
+  // Dead already: whether the platform agrees to close it changes nothing.
+  if (handle_ != 0) api_.Close(handle_);
+  handle_ = 0;
+}
+
 bool PortLink::ClosePort() {
   if (lost_) {
-    if (handle_ != 0) api_.Close(handle_);
+    DropDeadHandle();
     Forget();
     return true;
   }
@@ -52,11 +58,7 @@ std::string PortLink::ReadReply() {
 
 bool PortLink::Reopen() {
   if (!lost_) return false;
-  if (handle_ != 0) {
-    // Dead already: whether the platform agrees to close it changes nothing.
-    api_.Close(handle_);
-    handle_ = 0;
-  }
+  DropDeadHandle();
   if (!Open(held_name_)) return false;
   lost_ = false;
   return true;

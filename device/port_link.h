@@ -54,6 +54,8 @@ class PortLink {
 
  private:
   bool Open(const std::u16string& name);
+  // Lets go of a lost port's handle, if it still has one.
+  void DropDeadHandle();
   void Forget();
   // A failed call on a held handle means the device behind it has gone.
   void NoteFailure() {

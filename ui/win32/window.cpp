@@ -11,8 +11,7 @@ Window::~Window() { Destroy(); }
 void Window::Destroy() {
   if (hwnd_ == nullptr) return;
   const HWND hwnd = hwnd_;
-  SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-  hwnd_ = nullptr;
+  Forget();
   DestroyWindow(hwnd);
 }
 
@@ -98,8 +97,7 @@ void Window::DpiChanged(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   LayOutForDpi(dpi);
   frame_ = {suggested.right - suggested.left, suggested.bottom - suggested.top};
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, frame_.cx, frame_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
