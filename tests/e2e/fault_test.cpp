@@ -10,10 +10,10 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "harness/serial_fault_test.h"
+#include "harness/wait_until.h"
 
 namespace tonquil::e2e::fault {
 namespace {
@@ -36,15 +36,13 @@ pid_t EmulatorPid(const Emulator& emulator) {
 // A killed process keeps its descriptors until it is a zombie; then the terminal's
 // master side is closed, as when the cable is pulled.
 bool WaitUntilDead(pid_t pid) {
-  const auto deadline = Clock::now() + std::chrono::seconds(5);
   const std::string stat_path = "/proc/" + std::to_string(pid) + "/stat";
-  while (Clock::now() < deadline) {
+  const auto dead = [&stat_path] {
     std::ifstream stat(stat_path);
     std::string pid_field, name, state;
-    if (!(stat >> pid_field >> name >> state) || state == "Z") return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return false;
+    return !(stat >> pid_field >> name >> state) || state == "Z";
+  };
+  return WaitUntil(dead, std::chrono::seconds(5), std::chrono::milliseconds(20));
 }
 
 TEST_F(SerialFault, ModuleUnpluggedMidSessionEveryButtonReturnsAndTheNextOpenWorks) {
@@ -53,7 +51,7 @@ TEST_F(SerialFault, ModuleUnpluggedMidSessionEveryButtonReturnsAndTheNextOpenWor
   const Display before = Shown();
   ASSERT_EQ(before.fields.at("path"), kFirstSong);
   ASSERT_EQ(before.fields.at("title"), kFirstTitle);
-  ASSERT_EQ(before.etc, kFirmware);
+  ASSERT_EQ(before.etc, kFirmwareLines);
 
   const pid_t module = EmulatorPid(*emulator_);
   ASSERT_EQ(::kill(module, SIGKILL), 0);
@@ -78,7 +76,7 @@ TEST_F(SerialFault, ModuleUnpluggedMidSessionEveryButtonReturnsAndTheNextOpenWor
   const Display after = Shown();
   EXPECT_EQ(after.fields.at("path"), kFirstSong);
   EXPECT_EQ(after.fields.at("title"), kFirstTitle);
-  EXPECT_EQ(after.etc, kFirmware);
+  EXPECT_EQ(after.etc, kFirmwareLines);
   EXPECT_EQ(CloseTonquil(), 0);
   emulator_.reset();  // before its folder goes
 }
@@ -105,7 +103,7 @@ TEST_F(SerialFault, BurstLargerThanTheQueueDrainsAndLaterCommandsShowAgain) {
   StartAndOpen();
   constexpr int kMaxResets = 8;
   int resets = 0;
-  while (Shown().etc != kFirmware && resets < kMaxResets) {
+  while (Shown().etc != kFirmwareLines && resets < kMaxResets) {
     Press(kReset);
     ++resets;
   }
@@ -116,7 +114,7 @@ TEST_F(SerialFault, BurstLargerThanTheQueueDrainsAndLaterCommandsShowAgain) {
   EXPECT_EQ(reset.fields.at("play"), "Stopped");
   EXPECT_EQ(reset.fields.at("path"), kFirstSong);
   EXPECT_EQ(reset.fields.at("title"), kFirstTitle);
-  EXPECT_EQ(reset.etc, kFirmware);
+  EXPECT_EQ(reset.etc, kFirmwareLines);
   Press({"Speed", 1});
   EXPECT_EQ(Shown().fields.at("speed"), "2x");
   EXPECT_EQ(CloseTonquil(), 0);

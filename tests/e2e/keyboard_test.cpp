@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "harness/module_display.h"
 #include "harness/options_dialog.h"
 #include "harness/tonquil_test.h"
 #include "harness/utf16_file.h"
@@ -18,7 +19,6 @@ namespace tonquil::e2e {
 namespace {
 
 constexpr milliseconds kStateTimeout{10000};
-const std::vector<std::string> kStatusQueries = {"S", "R", "L", "P", "t", "T", "@"};
 
 using Place = std::pair<int, int>;  // a control's top-left corner in the client area
 

@@ -18,8 +18,6 @@
 namespace tonquil::e2e {
 namespace {
 
-// The status queries of an Open, as the module reads them one after another.
-const std::string kQueries = "SRLPtT@";
 
 const std::string kMediaKeysCaption = "メディアキーで操作する";
 constexpr milliseconds kStateTimeout{10000};
@@ -62,9 +60,9 @@ class MediaKeys : public LinkedModuleTest {
 TEST_F(MediaKeys, InTheTrayEachKeyActsAsItsButtonAndPlayPauseFollowsThePlayState) {
   LinkModule();
   StartAndOpen();
-  ASSERT_EQ(BytesFrom(0, kQueries.size()), kQueries);
+  ASSERT_EQ(BytesFrom(0, kStatusQueryBytes.size()), kStatusQueryBytes);
   MinimiseToTheTray();
-  size_t done = kQueries.size();
+  size_t done = kStatusQueryBytes.size();
   EXPECT_EQ(KeyBytes("next", done, 2), "cP");
   EXPECT_EQ(KeyBytes("prev", done, 2), "xP");
   ASSERT_EQ(Shown().at("play"), "Stopped");
@@ -90,7 +88,7 @@ TEST_F(MediaKeys, HeldOnlyWhileAPortIsOpen) {
   Key("next");
   std::this_thread::sleep_for(kSettle);
   Press("Open");
-  EXPECT_EQ(BytesFrom(0, kQueries.size()), kQueries) << "the key sent nothing before";
+  EXPECT_EQ(BytesFrom(0, kStatusQueryBytes.size()), kStatusQueryBytes) << "the key sent nothing before";
   for (const char* key : {"next", "prev", "play", "stop"}) EXPECT_FALSE(KeyIsFree(key)) << key;
 
   Press("Close");
@@ -98,7 +96,8 @@ TEST_F(MediaKeys, HeldOnlyWhileAPortIsOpen) {
   Key("next");
   std::this_thread::sleep_for(kSettle);
   Press("Open");
-  EXPECT_EQ(BytesFrom(0, 2 * kQueries.size()), kQueries + kQueries) << "nothing between Close and the next Open";
+  EXPECT_EQ(BytesFrom(0, 2 * kStatusQueryBytes.size()), kStatusQueryBytes + kStatusQueryBytes)
+      << "nothing between Close and the next Open";
   EXPECT_EQ(CloseTonquil(), 0);
 }
 
@@ -119,7 +118,7 @@ TEST_F(MediaKeys, ClearingTheBoxReleasesTheKeysAtOnceAndTickingTakesThemBack) {
   ASSERT_TRUE(WaitUntil([&] { return driver_.Rect(kMainClass).Flag("visible"); }, kStateTimeout));
   SetMediaKeysBox(true);
   EXPECT_FALSE(KeyIsFree("next"));
-  size_t done = kQueries.size();
+  size_t done = kStatusQueryBytes.size();
   EXPECT_EQ(KeyBytes("prev", done, 2), "xP") << "nothing came of the key while the box was clear";
   EXPECT_EQ(CloseTonquil(), 0);
 }
@@ -169,14 +168,14 @@ TEST_F(MediaKeys, AKeyAnotherPlayerHoldsStaysThereAndWorksOnceThatPlayerLetsGo) 
   LinkModule();
   OtherPlayer other(folder_, "next", kOtherPlayerHoldMs);
   StartAndOpen();
-  ASSERT_EQ(BytesFrom(0, kQueries.size()), kQueries);
+  ASSERT_EQ(BytesFrom(0, kStatusQueryBytes.size()), kStatusQueryBytes);
   ExpectNoMessageBox();  // about the key held elsewhere
   driver_.Run({"activate", kMainClass});
   Key("next");
   ASSERT_TRUE(WaitUntil([&] { return other.Output().find("hotkey") != std::string::npos; }, kStateTimeout))
       << "the other player got the key";
   std::this_thread::sleep_for(kSettle);
-  size_t done = kQueries.size();
+  size_t done = kStatusQueryBytes.size();
   EXPECT_EQ(KeyBytes("prev", done, 2), "xP") << "the other keys are the program's";
 
   ASSERT_TRUE(other.WaitReleased());
@@ -190,7 +189,7 @@ TEST_F(MediaKeys, WithTheWindowActiveOnePressSendsItsBytesOnce) {
   LinkModule();
   StartAndOpen();
   driver_.Run({"activate", kMainClass});
-  size_t done = kQueries.size();
+  size_t done = kStatusQueryBytes.size();
   EXPECT_EQ(KeyBytes("next", done, 2), "cP");
   EXPECT_EQ(KeyBytes("prev", done, 2), "xP") << "no second c or P before the next key's bytes";
   EXPECT_EQ(CloseTonquil(), 0);

@@ -16,7 +16,6 @@ namespace tonquil::e2e {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-const std::string kQueries = "SRLPtT@";
 
 constexpr int kPauseMs = 100;
 // Starting the driver under Wine on two busy cores, finding the window and the click's
@@ -42,7 +41,7 @@ class Reconnect : public LinkedModuleTest {
   void OpenAndChangeTheSpeed() {
     LinkModule();
     StartAndOpen();
-    ASSERT_EQ(BytesFrom(0, kQueries.size()), kQueries);
+    ASSERT_EQ(BytesFrom(0, kStatusQueryBytes.size()), kStatusQueryBytes);
     for (const char* caption : {"Speed", "Loop"}) Press(caption);
     ASSERT_EQ(Shown().at("speed"), State().at("speed"));
   }
@@ -61,14 +60,14 @@ TEST_F(Reconnect, TheFirstButtonAfterTheModuleIsBackSendsAndRefreshesWithoutClos
   LinkModule();  // plugged in again: the same port name, a module that starts afresh
   ASSERT_NE(State().at("speed"), before.at("speed"));
   Press("Dir+");
-  EXPECT_EQ(BytesFrom(0, 2 + kQueries.size()), "vP" + kQueries)
+  EXPECT_EQ(BytesFrom(0, 2 + kStatusQueryBytes.size()), "vP" + kStatusQueryBytes)
       << "the press while unplugged sent nothing; this one sends its bytes, then the queries";
   EXPECT_EQ(Shown(), State());
   EXPECT_EQ(EtcLines(), kFirmwareLines);
   ExpectPortOpen(true);
 
   Press("|<");
-  EXPECT_EQ(BytesFrom(2 + kQueries.size(), 2), "xP") << "back to one command, no refresh";
+  EXPECT_EQ(BytesFrom(2 + kStatusQueryBytes.size(), 2), "xP") << "back to one command, no refresh";
   EXPECT_EQ(CloseTonquil(), 0);
 }
 
@@ -89,7 +88,7 @@ TEST_F(Reconnect, StillUnpluggedEveryButtonReturnsInItsPausesAndCloseWorks) {
 
   LinkModule();
   Press("Open");
-  EXPECT_EQ(BytesFrom(0, kQueries.size()), kQueries) << "a closed port is opened by Open alone";
+  EXPECT_EQ(BytesFrom(0, kStatusQueryBytes.size()), kStatusQueryBytes) << "a closed port is opened by Open alone";
   EXPECT_EQ(CloseTonquil(), 0);
 }
 
@@ -103,7 +102,7 @@ TEST_F(Reconnect, AMediaKeyInTheTrayBringsThePortBackAndTheCloseAfterALossEndsCl
   std::this_thread::sleep_for(kKeySettle);
   LinkModule();
   driver_.Run({"media-key", "prev"});
-  EXPECT_EQ(BytesFrom(0, 2 + kQueries.size()), "xP" + kQueries);
+  EXPECT_EQ(BytesFrom(0, 2 + kStatusQueryBytes.size()), "xP" + kStatusQueryBytes);
   EXPECT_EQ(Shown(), State());
 
   emulator_->Unplug();

@@ -6,11 +6,11 @@
 #include <chrono>
 #include <ostream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "harness/serial_fault_test.h"
+#include "harness/wait_until.h"
 
 namespace tonquil::e2e::fault {
 namespace {
@@ -36,7 +36,7 @@ TEST_P(SerialLineFault, EachReplyShowsOnlyItsFirstLine) {
   EXPECT_EQ(expected.fields.at("play"), "Stopped");
   EXPECT_EQ(expected.fields.at("path"), kFirstSong);
   EXPECT_EQ(expected.fields, WithoutTags(expected.fields));
-  EXPECT_EQ(expected.etc, std::vector<std::string>{kFirmware.front()});
+  EXPECT_EQ(expected.etc, std::vector<std::string>{kFirmwareLines.front()});
 
   Press({">|", 2});
   expected.fields["path"] = "01_Arcade/02_stage1.s98";
@@ -68,7 +68,7 @@ TEST_F(SerialFault, RepliesCutAfterTheProgramsReadAreShownByTheReportRules) {
   expected.fields["title"] = kFirstTitle;
   expected.fields["artist"] = "霧島 遥";
   expected.fields["game"] = "星の航路";
-  expected.etc = {kFirmware[0], kFirmware[1], kFirmware[2], kFirmware[3], "S"};
+  expected.etc = {kFirmwareLines[0], kFirmwareLines[1], kFirmwareLines[2], kFirmwareLines[3], "S"};
   EXPECT_EQ(Shown(), expected);
 
   // The firmware's rest comes in front of the next song's file line, then the song
@@ -97,12 +97,13 @@ TEST_F(SerialFault, UnpromptedReportsWaitForTheNextCommandAndTheLastOneWins) {
   // The module's state once it has moved on to another song by itself.
   const auto next_move = [&state_path] {
     const std::string from = ModuleState(state_path)["path"];
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    Fields state = ModuleState(state_path);
-    while ((state["path"] == from || state["path"].empty()) && Clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      state = ModuleState(state_path);
-    }
+    Fields state;
+    WaitUntil(
+        [&] {
+          state = ModuleState(state_path);
+          return state["path"] != from && !state["path"].empty();
+        },
+        std::chrono::seconds(5), std::chrono::milliseconds(20));
     return state;
   };
   const auto song_of = [](const Fields& state) {

@@ -13,17 +13,9 @@
 #include "options_dialog.h"
 #include "tonquil_test.h"
 #include "utf16_file.h"
+#include "wait_until.h"
 
 namespace tonquil::e2e {
-
-// What the program asks when the port opens and after a reset, one byte a write.
-inline const std::vector<std::string> kStatusQueries = {"S", "R", "L", "P", "t", "T", "@"};
-
-// The emulated module's firmware block, as M_Etc shows it.
-inline const std::vector<std::string> kFirmwareLines = {
-    "===== Firmware Information =====", "Version : 1.10",         "Build : 2011/05/29 21:40:12",
-    "Board : Rev.C (OPNA + OPM)",        "Storage : SD 1GB FAT16", "Library : 3 dirs, 9 files",
-    "Serial : 230400bps 8N1"};
 
 class LinkedModuleTest : public TonquilTest {
  protected:
@@ -77,8 +69,7 @@ class LinkedModuleTest : public TonquilTest {
       for (const std::string& read : emulator_->Reads()) bytes += read;
       return bytes.size() >= first + count;
     };
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!read_all() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(milliseconds(50));
+    WaitUntil(read_all, std::chrono::seconds(5));
     return bytes.size() < first ? std::string() : bytes.substr(first);
   }
 };

@@ -1,7 +1,8 @@
 #pragma once
 // The module's state read two ways, as maps under the emulator's state-file keys: as the
 // main window shows it (status labels, file label, tag fields) and as the emulated module
-// says it is (its --state file). A test compares the two maps whole.
+// says it is (its --state file). A test compares the two maps whole. Also what an Open
+// exchanges with the emulated module: the status queries and its firmware block.
 #include <map>
 #include <sstream>
 #include <string>
@@ -13,6 +14,21 @@
 namespace tonquil::e2e {
 
 using Fields = std::map<std::string, std::string>;
+
+// What the program asks when the port opens and after a reset, one byte a write.
+inline const std::vector<std::string> kStatusQueries = {"S", "R", "L", "P", "t", "T", "@"};
+// The same bytes as the module reads them in a row.
+inline const std::string kStatusQueryBytes = [] {
+  std::string bytes;
+  for (const std::string& query : kStatusQueries) bytes += query;
+  return bytes;
+}();
+
+// The emulated module's firmware block, as M_Etc shows it.
+inline const std::vector<std::string> kFirmwareLines = {
+    "===== Firmware Information =====", "Version : 1.10",         "Build : 2011/05/29 21:40:12",
+    "Board : Rev.C (OPNA + OPM)",        "Storage : SD 1GB FAT16", "Library : 3 dirs, 9 files",
+    "Serial : 230400bps 8N1"};
 
 // The tag keys in the order of the tag fields, top to bottom.
 inline const std::vector<std::string> kTagKeys = {"title", "artist",    "game",  "year",  "genre",

@@ -27,13 +27,6 @@ inline constexpr int kBusyClickOverheadMs = 3000;
 
 inline const std::string kFirstSong = "01_Arcade/01_opening.s98";
 inline const std::string kFirstTitle = "夜明けのテーマ";
-inline const std::vector<std::string> kFirmware = {"===== Firmware Information =====",
-                                                   "Version : 1.10",
-                                                   "Build : 2011/05/29 21:40:12",
-                                                   "Board : Rev.C (OPNA + OPM)",
-                                                   "Storage : SD 1GB FAT16",
-                                                   "Library : 3 dirs, 9 files",
-                                                   "Serial : 230400bps 8N1"};
 
 // A button of the control panel and the commands its handler exchanges.
 struct Button {
