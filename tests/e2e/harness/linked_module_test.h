@@ -6,7 +6,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "module_display.h"
@@ -51,12 +50,13 @@ class LinkedModuleTest : public TonquilTest {
   // The reads from the first-th on, once there are at least count of them: the emulator
   // logs a read a moment after the program's write.
   std::vector<std::string> ReadsFrom(size_t first, size_t count) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    std::vector<std::string> reads = emulator_->Reads();
-    while (reads.size() < first + count && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(milliseconds(50));
-      reads = emulator_->Reads();
-    }
+    std::vector<std::string> reads;
+    WaitUntil(
+        [&] {
+          reads = emulator_->Reads();
+          return reads.size() >= first + count;
+        },
+        std::chrono::seconds(5));
     if (reads.size() < first) return {};
     return {reads.begin() + static_cast<std::ptrdiff_t>(first), reads.end()};
   }
