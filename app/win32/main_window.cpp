@@ -98,6 +98,7 @@ void TTNQL_MAIN::B_OpenClick() {
   B_Close.SetEnabled(true);
   GB1.SetEnabled(true);
   UpdateMediaKeys();
+  now_playing_.PortOpened();
   exchange_.RefreshStatus();
 }
 
@@ -107,6 +108,7 @@ void TTNQL_MAIN::B_CloseClick() {
   B_Close.SetEnabled(false);
   GB1.SetEnabled(false);
   UpdateMediaKeys();
+  now_playing_.PortClosed();
 }
 
 void TTNQL_MAIN::B_OptionClick() {

@@ -10,6 +10,7 @@
 #include "device/exchange.h"
 #include "device/port_link.h"
 #include "device/report_sink.h"
+#include "nowplaying/now_playing_feed.h"
 #include "settings/win32/option_dialog.h"
 #include "settings/option_values.h"
 #include "settings/settings_session.h"
@@ -111,6 +112,8 @@ class TTNQL_MAIN : public ui::Window,
   std::unique_ptr<TTNQL_OPTION> options_;
   Win32HotKeys hot_keys_{*this};
   tonquil::MediaKeyControl media_keys_{hot_keys_};
+  // What the display shows of the song, for the publications beyond the messenger.
+  tonquil::NowPlayingFeed now_playing_;
   bool shown_once_ = false;
   bool first_showing_ = false;
   bool moving_ = false;

@@ -40,10 +40,13 @@ ui::EditField& TTNQL_MAIN::TagFieldFor(TagField field) {
 
 void TTNQL_MAIN::Show(const tonquil::StatusLine& line) {
   StatusLabelFor(line.label).SetText(ui::Wide(line.text));
+  if (line.label == StatusLabel::File) now_playing_.FileShown(line.text);
+  if (line.label == StatusLabel::Pause) now_playing_.StateShown(line.text);
 }
 
 void TTNQL_MAIN::Show(const tonquil::TagBlock& tags) {
   for (TagField field : tonquil::kTagFields) TagFieldFor(field).SetText(ui::Wide(tags[field]));
+  now_playing_.TagsShown(tags);
 }
 
 void TTNQL_MAIN::Show(const tonquil::FirmwareBlock& firmware) {
