@@ -19,6 +19,7 @@ enum class TrayAction {
   ShowOrHide,    // what a double-click does
   MenuAtCursor,  // the menu where the mouse is
   MenuAtAnchor,  // the menu at the place the shell gave: the icon, for the keyboard
+  IconLost,      // a new task bar would not take the icon back: it is gone
 };
 
 struct TrayRequest {

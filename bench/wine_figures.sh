@@ -19,39 +19,8 @@ settle_ms=2000  # from the window's showing to the memory reading, for both prog
 row() { printf 'ROW\t%s\t%s\t%s\t%s\t%s\n' "$@"; }
 fail() { echo "wine_figures: $*" >&2; exit 1; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
-# The Unix process whose command line begins with the given Windows path.
-unix_pid() {
-  local file
-  for file in $(grep -F -l -a -- "$1" /proc/[0-9]*/cmdline 2>/dev/null || true); do
-    if [ "$(tr '\0' '\n' <"$file" 2>/dev/null | head -n 1)" = "$1" ]; then
-      file="${file#/proc/}"
-      echo "${file%/cmdline}"
-      return 0
-    fi
-  done
-  return 1
-}
-
-private_kib() {
-  awk '/^Private_(Clean|Dirty):/ { kib += $2 } END { print kib + 0 }' "/proc/$1/smaps_rollup"
-}
-
-wait_gone() {
-  local pid="$1" _
-  for _ in $(seq $((exit_timeout_s * 20))); do
-    [ -d "/proc/$pid" ] || return 0
-    sleep 0.05
-  done
-  echo "wine_figures: process $pid did not end after its window closed; killing it" >&2
-  kill "$pid" 2>/dev/null || true
-  return 1
-}
-
-settings_file() {
-  { printf '\xff\xfe'; printf '[Option]\r\nComPort=COM3\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$1"
-}
+# shellcheck source=wine_process.sh
+source "$(dirname "$0")/wine_process.sh"
 
 # One start: prints "VISIBLE_MS PRIVATE_KIB".
 one_start() {
@@ -79,7 +48,7 @@ one_start() {
   [ $wait_ms -gt 0 ] && sleep "$(awk -v ms=$wait_ms 'BEGIN { print ms / 1000 }')"
   kib=$(private_kib "$pid")
   wine "$driver" close "$class" >/dev/null || fail "could not close $class"
-  wait_gone "$pid" || true
+  wait_gone "$pid" "$exit_timeout_s" || true
   echo "$(awk '$1 == "visible_ms" { print $2 }' "$dir/launch.txt") $kib"
 }
 

@@ -105,6 +105,7 @@ ln -s "$WINEPREFIX/dosdevices/com3" "$work/ports/com3"
 measure exe bash bench/exe_figures.sh "$tonquil_exe"
 measure startup-memory bash bench/wine_figures.sh "$tonquil_exe" \
   "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$launcher" "$driver" "$work/starts" "$starts"
+measure soak bash bench/soak_figures.sh "$tonquil_exe" "$launcher" "$driver" "$work"
 measure link "$bench_dir/tqbench_link" "$work/ports"
 measure parser "$bench_dir/tqbench_parse"
 measure settings "$bench_dir/tqbench_settings"

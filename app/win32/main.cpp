@@ -58,6 +58,10 @@ int Run() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // A DLL left beside the exe (a download folder) or in the current folder is never
+  // loaded: libraries loaded by name from here on, by this program or by a system
+  // component in its process, come from the system folder alone.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (tonquil::AnotherCopyIsRunning()) return kRefused;
   try {
     Run();

@@ -46,7 +46,12 @@ void TTNQL_MAIN::Show(int show_command) {
     FormShow();
   }
   first_showing_ = true;
-  ShowWindow(handle(), show_command);
+  // A start asked to be hidden (by a launcher or a scheduled task) would leave the
+  // program with no window and no icon to reach it by: it shows as a normal start.
+  ShowWindow(handle(), show_command == SW_HIDE ? SW_SHOWNORMAL : show_command);
+  // Windows may answer the first ShowWindow of a process with the start's own request,
+  // whatever it was asked.
+  if (!IsVisible()) ShowWindow(handle(), SW_SHOWNORMAL);
   first_showing_ = false;
 }
 

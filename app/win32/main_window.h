@@ -96,6 +96,7 @@ class TTNQL_MAIN : public ui::Window,
   void BuildTrayMenu();
   void TrayIconRequest(const tonquil::TrayRequest& request);
   void HideToTray();
+  void ShowInPlaceOfTheIcon();
   // Holds the media keys exactly while C_MediaKeys is ticked and a port is open.
   void UpdateMediaKeys();
   void MediaKeyPressed(tonquil::MediaKey key);

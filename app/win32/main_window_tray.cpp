@@ -43,6 +43,9 @@ void TTNQL_MAIN::TrayIconRequest(const tonquil::TrayRequest& request) {
       break;
     case tonquil::TrayAction::MenuAtAnchor:
       break;
+    case tonquil::TrayAction::IconLost:
+      ShowInPlaceOfTheIcon();
+      return;
     case tonquil::TrayAction::None:
       return;
   }
@@ -56,10 +59,13 @@ void TTNQL_MAIN::TrayIconRequest(const tonquil::TrayRequest& request) {
 
 void TTNQL_MAIN::HideToTray() {
   ShowWindow(handle(), SW_HIDE);
-  // Hidden without an icon (no shell, or a busy one), the window could not be brought
-  // back: it shows again as it was, minimised on the task bar or open.
-  if (!TrayIcon.SetVisible(true)) ShowWindow(handle(), SW_SHOWNA);
+  if (!TrayIcon.SetVisible(true)) ShowInPlaceOfTheIcon();
 }
+
+// Hidden without an icon (no shell, a busy one, or a new one that would not take the
+// icon back), the window could not be brought back: it shows again as it was,
+// minimised on the task bar or open.
+void TTNQL_MAIN::ShowInPlaceOfTheIcon() { ShowWindow(handle(), SW_SHOWNA); }
 
 // Raised after the window was minimised. A minimised start stays on the task bar, and
 // so does a window with a modal window over it (it is disabled then): in the tray, the

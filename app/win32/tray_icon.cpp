@@ -63,6 +63,9 @@ bool TTrayIcon::SetVisible(bool visible) {
   // shown needs none.
   if (visible && handle() == nullptr) {
     CreateTopLevel({L"TTrayIconWindow", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0}, nullptr);
+    // A copy started as administrator would not hear the shell, which runs with
+    // fewer rights, announce a new task bar.
+    ChangeWindowMessageFilterEx(handle(), taskbar_created_, MSGFLT_ALLOW, nullptr);
   }
   bool done = true;
   if (visible) {
@@ -115,8 +118,14 @@ LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     return 0;
   }
   if (message == taskbar_created_ && visible_) {
-    Add();
+    if (!Add()) {
+      visible_ = false;
+      if (on_request_) on_request_({tonquil::TrayAction::IconLost});
+    }
     return 0;
   }
+  // Another program's close request (a task manager's, a script's): the window goes
+  // with the icon's owner and not before, as the icon leads back to the main window.
+  if (message == WM_CLOSE) return 0;
   return Window::HandleMessage(message, wparam, lparam);
 }

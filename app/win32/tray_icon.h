@@ -1,7 +1,8 @@
 #pragma once
 // The notification-area icon: shown only while the main window sits in the tray. It
 // keeps its tip and its balloon's title and text, cut to the shell's limits, and adds
-// itself again when the shell's task bar is made anew.
+// itself again when the shell's task bar is made anew. Its window is the icon's: it
+// refuses another program's request to close it.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -26,7 +27,8 @@ class TTrayIcon : public ui::Window {
   const std::wstring& balloon_text() const { return balloon_text_; }
   void ShowBalloon();
 
-  // Receives what the user asks of the icon, by mouse or keyboard.
+  // Receives what the user asks of the icon, by mouse or keyboard, and the news that
+  // a new task bar would not take the icon back.
   void OnRequest(std::function<void(const tonquil::TrayRequest&)> handler) { on_request_ = std::move(handler); }
   // Hands the keyboard focus back to the notification area, once the icon's menu is
   // done with.

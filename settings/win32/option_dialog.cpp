@@ -122,6 +122,11 @@ LRESULT TTNQL_OPTION::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
   if (ui::HandleLayoutMessage(*this, kLayout, message, wparam, lparam, result)) return result;
   switch (message) {
     case WM_CLOSE:
+      // Disabled, the dialog has one of the search's message boxes over it, whose
+      // handler goes on with this dialog when the box returns. Ending the showing now
+      // would give the main window back, whose close destroys the dialog under it. The
+      // request is refused, as the main window refuses it.
+      if (!IsWindowEnabled(handle())) return 0;
       ui::Application::Instance().EndModal(handle());
       return 0;
     case WM_COMMAND:

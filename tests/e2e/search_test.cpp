@@ -143,6 +143,27 @@ TEST_F(Search, CloseRequestedWhileTheResultIsShownIsRefused) {
   EXPECT_NE(Utf16FileText(app_.IniBytes()).find("\r\nComPort=COM3\r\n"), std::string::npos);
 }
 
+// The same request to the dialog itself, which the question box has disabled, and
+// then to the main window: ending the dialog's showing would give the main window back,
+// and its close would destroy the dialog under the search. Both are refused. The answer,
+// posted after them, marks that they have been handled once the box is gone.
+TEST_F(Search, CloseRequestedToTheDialogUnderTheQuestionIsRefused) {
+  StartWithPort("COM7");
+  OpenOptionsDialog(driver_);
+  AskToSearch();
+  driver_.Run({"close", kOptionClass});
+  driver_.Run({"close", kMainClass});
+  driver_.Run({"msgbox-answer", "no"});
+  ASSERT_TRUE(WaitNoMessageBox());
+
+  ASSERT_TRUE(driver_.WaitWindow(kOptionClass, "visible", 0)) << "the dialog is still shown";
+  EXPECT_FALSE(DumpMain().window.Flag("enabled")) << "the dialog is still modal";
+  EXPECT_EQ(Ports().Number("selection"), kCom7Index);
+  CloseOptionsDialog(driver_);
+  EXPECT_TRUE(DumpMain().window.Flag("visible")) << "the program is still running";
+  EXPECT_EQ(CloseTonquil(), 0);
+}
+
 TEST_F(Search, NoModuleAnywhereIsReportedAndChangesNothing) {
   StartWithPort("COM7");
   OpenOptionsDialog(driver_);

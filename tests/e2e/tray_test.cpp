@@ -59,6 +59,37 @@ TEST_F(Tray, IconComesBackAfterTheShellRestarts) {
   EXPECT_EQ(CloseTonquil(), 0);
 }
 
+// A new shell that will not take the icon back would leave the window hidden with no
+// way back to it: the window shows again as it was, minimised on the task bar.
+TEST_F(Tray, WindowShowsWhenTheNewShellRefusesTheIcon) {
+  StartWithSettings({"[Main]", "X=150", "Y=120"});
+  MinimiseToTheTray();
+  driver_.Run({"tray-renew", OurIconIndex(), "refused"});
+  ASSERT_TRUE(WaitMainState(true, true)) << MainState().line();
+
+  driver_.Run({"restore", kMainClass});
+  ASSERT_TRUE(WaitMainState(true, false)) << MainState().line();
+  EXPECT_EQ(CloseTonquil(), 0);
+}
+
+// The icon's window leads back to the hidden main window; another program's request to
+// close it is refused. The double-click, posted after the request, reaches the program
+// only through that window.
+TEST_F(Tray, IconsWindowRefusesACloseRequest) {
+  StartWithSettings({"[Main]", "X=150", "Y=120"});
+  MinimiseToTheTray();
+  driver_.Run({"close", "TTrayIconWindow"});
+  PostToIcon("lbuttondblclk");
+  ASSERT_TRUE(WaitMainState(true, false)) << MainState().line();
+  EXPECT_TRUE(WaitIconCount(0));
+
+  // And the icon's window still serves the next trip to the tray.
+  MinimiseToTheTray();
+  PostToIcon("lbuttondblclk");
+  ASSERT_TRUE(WaitMainState(true, false)) << MainState().line();
+  EXPECT_EQ(CloseTonquil(), 0);
+}
+
 // When the shell will not take the icon, hiding the window would leave no way back to
 // it: the window stays minimised on the task bar. Each step is followed by a click on
 // Open or ">|", posted to the same thread: once the module has read its bytes, the step

@@ -62,10 +62,27 @@ void TrayPost(const Args& args) {
   Record(L"posted").Add(L"hwnd", HandleText(icon)).Add(L"message", Hex(message)).Print();
 }
 
+// An icon in the place of the program's (its window, its id), so that the program's
+// own adding fails.
+void TakePlace(HWND owner, UINT id) {
+  NOTIFYICONDATAW icon = {};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = owner;
+  icon.uID = id;
+  icon.uFlags = NIF_ICON;
+  icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  if (!Shell_NotifyIconW(NIM_ADD, &icon)) {
+    throw Failure{kNotFound, L"the tray did not take an icon for " + HandleText(owner)};
+  }
+}
+
 // What a restart of the shell does to a program's icon: the new notification area
 // starts without it, and the program is told so with "TaskbarCreated". The message goes
-// to the icon's owner alone, as other programs may be running their own tests.
+// to the icon's owner alone, as other programs may be running their own tests. With
+// "refused", the new notification area will not take the icon back.
 void TrayRenew(const Args& args) {
+  const bool refused = args.size() > 1 && args[1] == L"refused";
+  if (args.size() > 1 && !refused) throw Failure{kUsage, L"tray-renew: refused, not " + args[1]};
   const WineTrayIcon record = ReadIconRecord(IconAt(args, 0));
   NOTIFYICONDATAW forget = {};
   forget.cbSize = sizeof forget;
@@ -74,23 +91,18 @@ void TrayRenew(const Args& args) {
   if (!Shell_NotifyIconW(NIM_DELETE, &forget)) {
     throw Failure{kNotFound, L"the tray did not remove the icon of " + HandleText(record.owner)};
   }
+  if (refused) TakePlace(record.owner, record.id);
   Post(record.owner, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  Record(L"renewed").Add(L"owner", HandleText(record.owner)).Print();
+  Record(L"renewed").Add(L"owner", HandleText(record.owner)).AddFlag(L"refused", refused).Print();
 }
 
 // Takes an icon's place in the tray before its program does, owned by the program's
-// window of the given class, so that the program's own adding fails.
+// window of the given class.
 void TrayAdd(const Args& args) {
-  NOTIFYICONDATAW icon = {};
-  icon.cbSize = sizeof icon;
-  icon.hWnd = RequireTopLevel(args[0]);
-  icon.uID = static_cast<UINT>(ParseInt(args[1]));
-  icon.uFlags = NIF_ICON;
-  icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  if (!Shell_NotifyIconW(NIM_ADD, &icon)) {
-    throw Failure{kNotFound, L"the tray did not take an icon for " + HandleText(icon.hWnd)};
-  }
-  Record(L"added").Add(L"owner", HandleText(icon.hWnd)).Add(L"id", static_cast<long long>(icon.uID)).Print();
+  const HWND owner = RequireTopLevel(args[0]);
+  const UINT id = static_cast<UINT>(ParseInt(args[1]));
+  TakePlace(owner, id);
+  Record(L"added").Add(L"owner", HandleText(owner)).Add(L"id", static_cast<long long>(id)).Print();
 }
 
 }  // namespace
@@ -99,7 +111,7 @@ const std::vector<Command>& TrayCommands() {
   static const std::vector<Command> commands = {
       {L"tray", 0, 0, L"", Tray},
       {L"tray-post", 1, 2, L"lbuttondblclk|lbuttondown|lbuttonup|rbuttondown|rbuttonup [INDEX]", TrayPost},
-      {L"tray-renew", 0, 1, L"[INDEX]", TrayRenew},
+      {L"tray-renew", 0, 2, L"[INDEX [refused]]", TrayRenew},
       {L"tray-add", 2, 2, L"CLASS ID", TrayAdd},
   };
   return commands;

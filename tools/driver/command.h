@@ -37,6 +37,9 @@ const std::vector<Command>& KeyCommands();
 const std::vector<Command>& DpiCommands();
 const std::vector<Command>& TrayKeyCommands();
 const std::vector<Command>& MediaKeyCommands();
+const std::vector<Command>& LibraryCommands();
+const std::vector<Command>& SoakCommands();
+const std::vector<Command>& StartCommands();
 
 // Parses a non-negative number of milliseconds, or fails with kUsage.
 unsigned ParseMilliseconds(const std::wstring& text);

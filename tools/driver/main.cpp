@@ -15,7 +15,8 @@ const std::vector<const std::vector<Command>*>& AllTables() {
   static const std::vector<const std::vector<Command>*> tables = {
       &WaitCommands(), &DumpCommands(), &ControlCommands(), &WindowCommands(), &MsgboxCommands(),
       &TrayCommands(), &MenuCommands(), &BalloonCommands(), &CaptionCommands(),
-      &KeyCommands(), &DpiCommands(), &TrayKeyCommands(), &MediaKeyCommands()};
+      &KeyCommands(), &DpiCommands(), &TrayKeyCommands(), &MediaKeyCommands(),
+      &LibraryCommands(), &SoakCommands(), &StartCommands()};
   return tables;
 }
 

@@ -58,7 +58,8 @@ void LoadProbeInto(HANDLE process) {
 
 }  // namespace
 
-std::unique_ptr<ProbeBlock> RunProbe(DWORD pid, ProbeRequest request, UINT64 target) {
+std::unique_ptr<ProbeBlock> RunProbe(DWORD pid, ProbeRequest request, UINT64 target,
+                                     const std::function<void(ProbeBlock&)>& fill) {
   OwnedHandle mapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(ProbeBlock),
                                          ProbeBlockName(pid).c_str()));
   OwnedHandle done(CreateEventW(nullptr, TRUE, FALSE, ProbeDoneName(pid).c_str()));
@@ -69,6 +70,7 @@ std::unique_ptr<ProbeBlock> RunProbe(DWORD pid, ProbeRequest request, UINT64 tar
   block = ProbeBlock{};
   block.request = request;
   block.target = target;
+  if (fill) fill(block);
 
   OwnedHandle process(OpenForRemoteWork(pid));
   LoadProbeInto(process.get());

@@ -7,6 +7,7 @@
 // event when it is done.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,7 +17,7 @@ constexpr size_t kProbeMaxItems = 64;
 constexpr size_t kProbeTextLength = 128;
 constexpr size_t kProbePathLength = 16;
 
-enum ProbeRequest : UINT32 { kProbeReadMenu = 1, kProbeMeasureCaptions = 2 };
+enum ProbeRequest : UINT32 { kProbeReadMenu = 1, kProbeMeasureCaptions = 2, kProbeLoadLibrary = 3 };
 enum ProbeStatus : INT32 { kProbePending = 0, kProbeDone = 1, kProbeUnreadable = -1, kProbeTooMany = -2 };
 
 // One item of a popup menu.
@@ -43,6 +44,13 @@ struct ProbeCaption {
   wchar_t face[LF_FACESIZE];  // the face GetTextFaceW reports for the selected font
 };
 
+// A library loaded by name alone, as a system component in the program loads one: the
+// name asked for, and the file the program's search found (empty when none).
+struct ProbeLibrary {
+  wchar_t name[MAX_PATH];
+  wchar_t found[MAX_PATH];
+};
+
 struct ProbeBlock {
   UINT32 request;  // ProbeRequest
   INT32 status;    // ProbeStatus
@@ -51,6 +59,7 @@ struct ProbeBlock {
   union {
     ProbeItem items[kProbeMaxItems];
     ProbeCaption captions[kProbeMaxItems];
+    ProbeLibrary library;
   };
 };
 
@@ -60,11 +69,13 @@ inline std::wstring ProbeDoneName(DWORD pid) { return L"tqdriver-probe-done-" + 
 
 // The driver's side: runs the request on target inside the process pid and returns the
 // block as the probe left it; fails with kNotFound when the probe does not answer or
-// reports a failure.
-std::unique_ptr<ProbeBlock> RunProbe(DWORD pid, ProbeRequest request, UINT64 target);
+// reports a failure. `fill` writes what else the request needs into the block.
+std::unique_ptr<ProbeBlock> RunProbe(DWORD pid, ProbeRequest request, UINT64 target,
+                                     const std::function<void(ProbeBlock&)>& fill = nullptr);
 
 // The probe's side, run inside the process: fill the block, set its status.
 void ProbeReadMenu(ProbeBlock& block);
 void ProbeMeasureCaptions(ProbeBlock& block);
+void ProbeLoadLibrary(ProbeBlock& block);
 
 }  // namespace tqdriver

@@ -16,6 +16,7 @@ void Answer(ProbeBlock& block) {
   switch (block.request) {
     case kProbeReadMenu: ProbeReadMenu(block); break;
     case kProbeMeasureCaptions: ProbeMeasureCaptions(block); break;
+    case kProbeLoadLibrary: ProbeLoadLibrary(block); break;
     default: block.status = kProbeUnreadable; break;
   }
 }

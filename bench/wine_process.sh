@@ -1,0 +1,39 @@
+# Sourced by the benchmark scripts that run Tonquil.exe under Wine: finding the Unix
+# process of a Windows program, reading its private memory, waiting for its end, and
+# the settings file every run starts from.
+
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# The Unix process whose command line begins with the given Windows path.
+unix_pid() {
+  local file
+  for file in $(grep -F -l -a -- "$1" /proc/[0-9]*/cmdline 2>/dev/null || true); do
+    if [ "$(tr '\0' '\n' <"$file" 2>/dev/null | head -n 1)" = "$1" ]; then
+      file="${file#/proc/}"
+      echo "${file%/cmdline}"
+      return 0
+    fi
+  done
+  return 1
+}
+
+private_kib() {
+  awk '/^Private_(Clean|Dirty):/ { kib += $2 } END { print kib + 0 }' "/proc/$1/smaps_rollup"
+}
+
+# Waits up to $2 seconds for the process to end; kills it and fails after that.
+wait_gone() {
+  local pid="$1" seconds="$2" _
+  for _ in $(seq $((seconds * 20))); do
+    [ -d "/proc/$pid" ] || return 0
+    sleep 0.05
+  done
+  echo "bench: process $pid did not end after its window closed; killing it" >&2
+  kill "$pid" 2>/dev/null || true
+  return 1
+}
+
+# The settings file that selects COM3, where the emulator answers.
+settings_file() {
+  { printf '\xff\xfe'; printf '[Option]\r\nComPort=COM3\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$1"
+}
