@@ -1,13 +1,8 @@
 #pragma once
 // Snapping a moved window to the edges of its monitor's work area.
-namespace tonquil {
+#include "ui/screen_rect.h"
 
-struct ScreenRect {
-  int left;
-  int top;
-  int right;
-  int bottom;
-};
+namespace tonquil {
 
 constexpr int kSnapDistance = 10;
 

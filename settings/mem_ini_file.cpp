@@ -15,7 +15,9 @@ TMemIniFile::TMemIniFile(FileStore& store, std::u16string path)
     throw SettingsError("The settings file could not be read");
   }
   if (loaded.status == LoadStatus::Loaded) {
-    document_ = IniDocument::Parse(DecodeIniBytes(loaded.bytes));
+    const std::optional<std::u16string> text = DecodeIniBytes(loaded.bytes);
+    if (!text) throw SettingsError("The settings file is in no encoding that can be read");
+    document_ = IniDocument::Parse(*text);
   }
 }
 

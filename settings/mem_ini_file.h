@@ -12,7 +12,7 @@
 
 namespace tonquil {
 
-// The settings file exists but cannot be read, or cannot be written.
+// The settings file exists but cannot be read or decoded, or cannot be written.
 class SettingsError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -21,7 +21,7 @@ class SettingsError : public std::runtime_error {
 class TMemIniFile {
  public:
   // An empty path or a missing file gives an empty document. Throws SettingsError when a
-  // file exists but cannot be read.
+  // file exists but cannot be read, or its bytes are no text that DecodeIniBytes knows.
   TMemIniFile(FileStore& store, std::u16string path);
   TMemIniFile(const TMemIniFile&) = delete;
   TMemIniFile& operator=(const TMemIniFile&) = delete;

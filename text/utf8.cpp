@@ -4,9 +4,10 @@ namespace tonquil {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kMalformed = 0xFFFFFFFF;  // no code point has this value
 
-// Decodes one code point at utf8[i], advancing i; malformed sequences yield U+FFFD
-// and consume at least one byte so that decoding always makes progress.
+// Decodes one code point at utf8[i], advancing i; a malformed sequence yields kMalformed
+// and consumes at least one byte so that decoding always makes progress.
 char32_t DecodeOne(std::string_view utf8, size_t& i) {
   const auto lead = static_cast<unsigned char>(utf8[i++]);
   if (lead < 0x80) return lead;
@@ -16,16 +17,25 @@ char32_t DecodeOne(std::string_view utf8, size_t& i) {
   if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1Fu; min = 0x80; }
   else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0Fu; min = 0x800; }
   else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07u; min = 0x10000; }
-  else return kReplacement;
-  if (i + static_cast<size_t>(extra) > utf8.size()) return kReplacement;
+  else return kMalformed;
+  if (i + static_cast<size_t>(extra) > utf8.size()) return kMalformed;
   for (int k = 0; k < extra; ++k) {
     const auto b = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
-    if ((b & 0xC0) != 0x80) return kReplacement;
+    if ((b & 0xC0) != 0x80) return kMalformed;
     cp = (cp << 6) | (b & 0x3Fu);
   }
   i += static_cast<size_t>(extra);
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kMalformed;
   return cp;
+}
+
+void AppendUtf16(std::u16string& out, char32_t cp) {
+  if (cp >= 0x10000) {
+    out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+    out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+  } else {
+    out += static_cast<char16_t>(cp);
+  }
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -54,12 +64,19 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
   size_t i = 0;
   while (i < utf8.size()) {
     const char32_t cp = DecodeOne(utf8, i);
-    if (cp >= 0x10000) {
-      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(cp);
-    }
+    AppendUtf16(out, cp == kMalformed ? kReplacement : cp);
+  }
+  return out;
+}
+
+std::optional<std::u16string> StrictUtf8ToUtf16(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const char32_t cp = DecodeOne(utf8, i);
+    if (cp == kMalformed) return std::nullopt;
+    AppendUtf16(out, cp);
   }
   return out;
 }

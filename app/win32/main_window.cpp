@@ -79,8 +79,7 @@ void TTNQL_MAIN::SaveAndRelease() {
   if (released_) return;
   released_ = true;
   if (link_.HoldsPort()) B_CloseClick();
-  const tonquil::WindowPosition position = NormalPosition();
-  settings_.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteMainPosition(document, position); });
+  SaveMainPosition();
   if (MsnEnabledAtLoad()) ClearNowPlaying();
   if (options_) options_->SaveOptions(settings_);
   tonquil::ReleaseInstanceGuard();
@@ -117,7 +116,24 @@ void TTNQL_MAIN::B_CloseClick() {
 }
 
 void TTNQL_MAIN::B_OptionClick() {
-  if (TNQL_OPTION != nullptr) TNQL_OPTION->ShowModal();
+  if (TNQL_OPTION == nullptr) return;
+  TNQL_OPTION->ShowModal();
+  // An end of the session during the showing has saved and released everything.
+  if (!released_) SaveSettingsNow();
+}
+
+// What the user chose in the options dialog goes to disk when the dialog closes, so a
+// crash or a power cut later in the run does not take it. The exit's two save steps, so
+// that the file holds both sections in the order the exit writes them: the exit then
+// finds every key in place and writes the bytes it would have written without this.
+void TTNQL_MAIN::SaveSettingsNow() {
+  SaveMainPosition();
+  options_->SaveOptions(settings_);
+}
+
+void TTNQL_MAIN::SaveMainPosition() {
+  const tonquil::WindowPosition position = NormalPosition();
+  settings_.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteMainPosition(document, position); });
 }
 
 // The position the window has when shown normally, also while it is minimised or

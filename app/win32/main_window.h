@@ -103,6 +103,8 @@ class TTNQL_MAIN : public ui::Window,
   bool HandleMediaKeyMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   tonquil::WindowPosition NormalPosition() const;
   void SaveAndRelease();
+  void SaveSettingsNow();
+  void SaveMainPosition();
 
   static const ui::Layout<TTNQL_MAIN> kLayout;
 

@@ -1,6 +1,7 @@
 // The options dialog, opened with the main window's settings button.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -108,7 +109,8 @@ TEST_F(OptionsDialog, ChangesAreKeptWhenItClosesAndSavedAtExit) {
   EXPECT_EQ(again.window.RectOf("rect").x, 200);
   EXPECT_EQ(again.window.RectOf("rect").y, 150);
   CloseDialogWithItsButton();
-  EXPECT_FALSE(app_.IniExists()) << "options reach the file only at exit";
+  ASSERT_TRUE(WaitUntil([&] { return StoredOption("ComPort") == "COM3"; }, milliseconds(kDialogTimeoutMs)))
+      << "each close of the dialog saves the options";
 
   EXPECT_EQ(CloseTonquil(), 0);
   EXPECT_EQ(StoredOption("X"), "200");
@@ -117,6 +119,59 @@ TEST_F(OptionsDialog, ChangesAreKeptWhenItClosesAndSavedAtExit) {
   EXPECT_EQ(StoredOption("NoTaskTray"), "0");
   EXPECT_EQ(StoredOption("NoTaskTrayPopup"), "1");
   EXPECT_EQ(StoredOption("MSN"), "1");
+}
+
+// What the user chose is on disk once the dialog closes: a program killed later in the
+// run (a crash, a power cut) keeps it.
+TEST_F(OptionsDialog, OptionsChosenSurviveTheProgramKilledLaterInTheRun) {
+  TonquilRun& run = StartTonquil();
+  OpenDialog();
+  driver_.Run({"select", kOptionClass, "@8,26", "COM4"});
+  driver_.Run({"check", kOptionClass, "タスクトレイアイコンを使用しない", "1"});
+  driver_.Run({"close", kOptionClass});
+  ASSERT_TRUE(driver_.WaitWindow(kOptionClass, "hidden", kDialogTimeoutMs));
+  const std::string saved = Utf16FileBytes(CrLfLines({"[Main]", "X=100", "Y=100", "", "[Option]", "X=100", "Y=100",
+                                                      "ComPort=COM4", "NoTaskTray=1", "NoTaskTrayPopup=0", "MSN=0",
+                                                      ""}));
+  EXPECT_TRUE(WaitUntil([&] { return app_.IniBytes() == saved; }, milliseconds(kDialogTimeoutMs)))
+      << Utf16FileText(app_.IniBytes());
+
+  run.Kill();
+  ASSERT_TRUE(driver_.WaitWindow(kMainClass, "gone", kDialogTimeoutMs));
+  EXPECT_EQ(Utf16FileText(app_.IniBytes()), Utf16FileText(saved));
+}
+
+// The save at the dialog's close leaves the file as the exit writes it, so that the
+// exit's own saves find every section and key in place: the bytes at the end are those
+// of a run that never showed the dialog, whatever the file held at the start.
+TEST_F(OptionsDialog, AnExitAfterTheDialogClosedWritesTheBytesOfAnExitAlone) {
+  const std::string before_start[] = {
+      "",  // no file
+      CrLfLines({"[Other]", "Key=Value", "[Option]", "Unknown=1", "MSN=1"}),
+  };
+  const std::string at_exit[] = {
+      CrLfLines({"[Main]", "X=150", "Y=100", "", "[Option]", "X=100", "Y=100", "ComPort=COM1", "NoTaskTray=0",
+                 "NoTaskTrayPopup=1", "MSN=0", ""}),
+      CrLfLines({"[Other]", "Key=Value", "", "[Option]", "Unknown=1", "MSN=0", "X=100", "Y=100", "ComPort=COM1",
+                 "NoTaskTray=0", "NoTaskTrayPopup=1", "", "[Main]", "X=150", "Y=100", ""}),
+  };
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i == 0 ? "no file at the start" : "a file without Main at the start");
+    if (i == 0) {
+      std::remove(app_.IniPath().c_str());
+    } else {
+      app_.WriteIni(before_start[i]);
+    }
+    StartTonquil();
+    OpenDialog();
+    driver_.Run({"check", kOptionClass, "バルーンを使用しない", "1"});
+    driver_.Run({"check", kOptionClass, "Liveメッセンジャーへ再生曲情報を送信する (要再起動)", "0"});
+    CloseDialogWithItsButton();
+    driver_.Run({"move", kMainClass, "150", "100"});
+    EXPECT_EQ(CloseTonquil(), 0);
+    EXPECT_EQ(Utf16FileText(app_.IniBytes()), at_exit[i]);
+    EXPECT_EQ(app_.IniBytes(), Utf16FileBytes(at_exit[i]));
+  }
 }
 
 // Windows hides an owned window with its minimised owner and shows it again when the

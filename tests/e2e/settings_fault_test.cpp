@@ -195,6 +195,10 @@ bool EndsWith(const std::string& text, const std::string& end) {
 constexpr size_t kMebibyte = 1024 * 1024;
 const std::string kLongValue(kMebibyte / 2, 'a');  // a 1 MiB line in UTF-16
 
+// A file saved in code page 932: "曲名" is 8B C8 96 BC, no well-formed UTF-8.
+std::string EightBitJapanese() { return CrLfLines({"[Main]", "X=330", "Y=230", "[Option]", "Title=\x8B\xC8\x96\xBC"}); }
+std::string Utf8WithANul() { return CrLfLines({"[Main]", "X=340", "Y=240"}) + std::string(1, '\0') + "\r\n"; }
+
 const OddFile kOddFiles[] = {
     {"OddTrailingByte",
      [] {
@@ -224,6 +228,35 @@ const OddFile kOddFiles[] = {
      [](const std::string& rewritten) {
        ExpectExactly(rewritten, Utf16FileBytes(MainText(270, 17) + DefaultOptionText()));
      }},
+    // What Notepad writes for a new file, with and without its mark: read as UTF-8 and
+    // rewritten in the program's UTF-16 with every value kept.
+    {"Utf8WithMark",
+     [] {
+       return "\xEF\xBB\xBF" + CrLfLines({"[Main]", "X=310", "Y=210", "[Option]", "ComPort=COM6", "Note=曲名"});
+     },
+     310, 210,
+     [](const std::string& rewritten) {
+       ExpectExactly(rewritten, Utf16FileBytes(MainText(310, 210) +
+                                               CrLfLines({"[Option]", "ComPort=COM6", "Note=曲名", "X=100", "Y=100",
+                                                          "NoTaskTray=0", "NoTaskTrayPopup=0", "MSN=0", ""})));
+     }},
+    {"Utf8WithoutMark",
+     [] { return std::string("[Main]\nX=320\nY=220\n[Tools]\nEditor=メモ帳\n"); },
+     320, 220,
+     [](const std::string& rewritten) {
+       ExpectExactly(rewritten, Utf16FileBytes(MainText(320, 220) + CrLfLines({"[Tools]", "Editor=メモ帳", ""}) +
+                                               DefaultOptionText()));
+     }},
+    // Neither UTF-16 nor UTF-8: the program cannot tell what the file says, starts with
+    // the defaults and leaves the file as it found it.
+    {"EightBitJapanese",
+     [] { return EightBitJapanese(); },
+     100, 100,
+     [](const std::string& rewritten) { EXPECT_EQ(rewritten, EightBitJapanese()); }},
+    {"Utf8WithANul",
+     [] { return Utf8WithANul(); },
+     100, 100,
+     [](const std::string& rewritten) { EXPECT_EQ(rewritten, Utf8WithANul()); }},
     {"TenThousandSections",
      [] {
        return Utf16FileBytes(Sections(10000) + CrLfLines({"[Main]", "X=280", "Y=180"}));

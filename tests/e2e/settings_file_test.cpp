@@ -113,8 +113,7 @@ TEST_P(SettingsFilePosition, MainWindowTakesTheStoredValueOrItsDefault) {
 INSTANTIATE_TEST_SUITE_P(Values, SettingsFilePosition,
                          ::testing::Values(StoredPosition{"NotANumberAndHex", "abc", "0x20", 100, 32},
                                            StoredPosition{"DollarHexAndTrailingText", "$1F4", "12ab", 500, 100},
-                                           StoredPosition{"EmptyAndXHex", "", "x50", 100, 80},
-                                           StoredPosition{"OffScreen", "-1200", "300", -1200, 300}),
+                                           StoredPosition{"EmptyAndXHex", "", "x50", 100, 80}),
                          [](const ::testing::TestParamInfo<StoredPosition>& param) {
                            return std::string(param.param.name);
                          });

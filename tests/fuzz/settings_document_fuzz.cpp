@@ -2,11 +2,13 @@
 // what it writes it reads back the same: the saved file has the fixed form, loading it
 // gives the sections and lines that the first load gave, saving that again repeats the
 // bytes, and every key reads the same value before and after. Then the two save steps
-// of a shut-down run over the saved file: the program's own keys read back what was
-// written and every other key keeps its value.
+// of a shut-down run over the saved file, through the program's own functions: its keys
+// read back what was written and every other key keeps its value. Bytes that are no
+// text the reader knows are left as they are.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,10 +18,12 @@
 #include "settings/ini_codec.h"
 #include "settings/ini_document.h"
 #include "settings/mem_ini_file.h"
-#include "settings/settings_keys.h"
+#include "settings/option_values.h"
+#include "settings/settings_session.h"
 
 namespace {
 
+using namespace std::string_view_literals;
 using tonquil::IniDocument;
 using tonquil::IniLine;
 using tonquil::IniSection;
@@ -48,8 +52,10 @@ class MemoryStore : public tonquil::FileStore {
   std::string bytes_;
 };
 
-IniDocument Parsed(const std::string& bytes) {
-  return IniDocument::Parse(tonquil::DecodeIniBytes(bytes));
+std::optional<IniDocument> Parsed(const std::string& bytes) {
+  const std::optional<std::u16string> text = tonquil::DecodeIniBytes(bytes);
+  if (!text) return std::nullopt;
+  return IniDocument::Parse(*text);
 }
 
 bool SameLines(const std::vector<IniLine>& a, const std::vector<IniLine>& b) {
@@ -129,11 +135,11 @@ std::vector<Reading> ReadAll(const std::string& bytes, const std::vector<Key>& k
   return readings;
 }
 
-void CheckRoundTrip(const std::string& input) {
-  const IniDocument loaded = Parsed(input);
+void CheckRoundTrip(const std::string& input, const IniDocument& loaded) {
   const std::string first = SavedUnchanged(input);
   RequireWrittenForm(first);
-  Require(SameDocument(Parsed(first), loaded));
+  const std::optional<IniDocument> reloaded = Parsed(first);
+  Require(reloaded && SameDocument(*reloaded, loaded));
   Require(SavedUnchanged(first) == first);
   const std::vector<Key> keys = KeysOf(loaded);
   Require(ReadAll(first, keys) == ReadAll(input, keys));
@@ -141,106 +147,106 @@ void CheckRoundTrip(const std::string& input) {
 
 // What the shut-down writes, taken from the input so that every run writes other values.
 struct ExitValues {
-  std::int32_t main_x, main_y, option_x, option_y;
-  std::u16string port;
-  bool no_tray, no_popup, msn;
+  tonquil::WindowPosition main;
+  tonquil::OptionValues options;
 };
 
 ExitValues ValuesFrom(const std::string& input, const IniDocument& loaded) {
   std::uint32_t seed = 2166136261u;
   for (const char byte : input) seed = (seed ^ static_cast<unsigned char>(byte)) * 16777619u;
   const auto signed_from = [](std::uint32_t bits) { return static_cast<std::int32_t>(bits); };
+  ExitValues values;
+  values.main = {signed_from(seed), signed_from(seed * 31u)};
+  values.options.position = {signed_from(~seed), -signed_from(seed >> 1)};
   // The port is any text the document already holds as a value, as a dialog item might be.
-  std::u16string port = u"COM1";
   for (const IniSection& section : loaded.sections()) {
     for (const IniLine& line : section.lines) {
-      if (line.is_pair) port = line.value;
+      if (line.is_pair) values.options.com_port = line.value;
     }
   }
-  return {
-      signed_from(seed), signed_from(seed * 31u), signed_from(~seed), -signed_from(seed >> 1), port,
-      (seed & 1u) != 0,  (seed & 2u) != 0,        (seed & 4u) != 0};
+  values.options.no_task_tray = (seed & 1u) != 0;
+  values.options.no_task_tray_popup = (seed & 2u) != 0;
+  values.options.msn = (seed & 4u) != 0;
+  values.options.media_keys = (seed & 8u) != 0;
+  return values;
 }
 
-// The two save steps of a shut-down, each on the file as the previous one left it.
+// The two save steps of a shut-down, each on the file as the previous one left it, as
+// the program runs them.
 std::string SavedAtExit(const std::string& bytes, const ExitValues& values) {
   MemoryStore store(bytes);
-  {
-    TMemIniFile main(store, kPath);
-    main.WriteInteger(tonquil::kMainX.section, tonquil::kMainX.key, values.main_x);
-    main.WriteInteger(tonquil::kMainY.section, tonquil::kMainY.key, values.main_y);
-    main.UpdateFile();
-  }
-  TMemIniFile option(store, kPath);
-  option.WriteInteger(tonquil::kOptionX.section, tonquil::kOptionX.key, values.option_x);
-  option.WriteInteger(tonquil::kOptionY.section, tonquil::kOptionY.key, values.option_y);
-  option.WriteString(tonquil::kOptionComPort.section, tonquil::kOptionComPort.key, values.port);
-  option.WriteBool(tonquil::kOptionNoTaskTray.section, tonquil::kOptionNoTaskTray.key,
-                   values.no_tray);
-  option.WriteBool(tonquil::kOptionNoTaskTrayPopup.section, tonquil::kOptionNoTaskTrayPopup.key,
-                   values.no_popup);
-  option.WriteBool(tonquil::kOptionMsn.section, tonquil::kOptionMsn.key, values.msn);
-  option.UpdateFile();
+  tonquil::SettingsSession session(store, kPath);
+  Require(session.Save([&](TMemIniFile& document) { tonquil::WriteMainPosition(document, values.main); }));
+  Require(session.Save([&](TMemIniFile& document) { tonquil::WriteOptionValues(document, values.options); }));
   return store.bytes();
 }
 
-bool IsProgramKey(const Key& key) {
-  const std::pair<std::u16string_view, std::u16string_view> written[] = {
-      {tonquil::kMainX.section, tonquil::kMainX.key},
-      {tonquil::kMainY.section, tonquil::kMainY.key},
-      {tonquil::kOptionX.section, tonquil::kOptionX.key},
-      {tonquil::kOptionY.section, tonquil::kOptionY.key},
-      {tonquil::kOptionComPort.section, tonquil::kOptionComPort.key},
-      {tonquil::kOptionNoTaskTray.section, tonquil::kOptionNoTaskTray.key},
-      {tonquil::kOptionNoTaskTrayPopup.section, tonquil::kOptionNoTaskTrayPopup.key},
-      {tonquil::kOptionMsn.section, tonquil::kOptionMsn.key}};
-  for (const auto& [section, name] : written) {
-    if (tonquil::IniNamesEqual(key.section, section) && tonquil::IniNamesEqual(key.key, name)) {
-      return true;
-    }
-  }
-  return false;
+bool SameOptions(const tonquil::OptionValues& a, const tonquil::OptionValues& b) {
+  return a.position.left == b.position.left && a.position.top == b.position.top && a.com_port == b.com_port &&
+         a.no_task_tray == b.no_task_tray && a.no_task_tray_popup == b.no_task_tray_popup && a.msn == b.msn &&
+         a.media_keys == b.media_keys;
 }
 
+// The next start reads back what the shut-down wrote.
 void RequireExitValues(const std::string& saved, const ExitValues& values) {
   MemoryStore store(saved);
   const TMemIniFile document(store, kPath);
-  Require(document.ReadInteger(tonquil::kMainX.section, tonquil::kMainX.key, 0) == values.main_x);
-  Require(document.ReadInteger(tonquil::kMainY.section, tonquil::kMainY.key, 0) == values.main_y);
-  Require(document.ReadInteger(tonquil::kOptionX.section, tonquil::kOptionX.key, 0) ==
-          values.option_x);
-  Require(document.ReadInteger(tonquil::kOptionY.section, tonquil::kOptionY.key, 0) ==
-          values.option_y);
-  Require(document.ReadString(tonquil::kOptionComPort.section, tonquil::kOptionComPort.key, u"") ==
-          values.port);
-  Require(document.ReadBool(tonquil::kOptionNoTaskTray.section, tonquil::kOptionNoTaskTray.key,
-                            !values.no_tray) == values.no_tray);
-  Require(document.ReadBool(tonquil::kOptionNoTaskTrayPopup.section,
-                            tonquil::kOptionNoTaskTrayPopup.key,
-                            !values.no_popup) == values.no_popup);
-  Require(document.ReadBool(tonquil::kOptionMsn.section, tonquil::kOptionMsn.key, !values.msn) ==
-          values.msn);
+  const tonquil::WindowPosition main = tonquil::ReadMainPosition(document);
+  Require(main.left == values.main.left && main.top == values.main.top);
+  Require(SameOptions(tonquil::ReadOptionValues(document), values.options));
 }
 
-void CheckShutDownSave(const std::string& input) {
-  const IniDocument loaded = Parsed(input);
+// The keys of `keys` that the shut-down does not write. Found by running it over a file
+// that holds each of them with a marker value: a key it writes holds the marker no more.
+// Two markers, since a written value may equal one of them.
+std::vector<Key> KeysLeftAlone(const std::vector<Key>& keys, const ExitValues& values) {
+  std::vector<bool> written(keys.size(), false);
+  for (const std::u16string_view marker : {u"\xFFFF marker 1"sv, u"\xFFFF marker 2"sv}) {
+    IniDocument marked;
+    for (const Key& key : keys) marked.Set(key.section, key.key, marker);
+    MemoryStore store(SavedAtExit(tonquil::EncodeIniBytes(marked.Format()), values));
+    const TMemIniFile document(store, kPath);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (document.ReadString(keys[i].section, keys[i].key, marker) != marker) written[i] = true;
+    }
+  }
+  std::vector<Key> left;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (!written[i]) left.push_back(keys[i]);
+  }
+  return left;
+}
+
+void CheckShutDownSave(const std::string& input, const IniDocument& loaded) {
   const ExitValues values = ValuesFrom(input, loaded);
   const std::string saved = SavedAtExit(input, values);
   RequireWrittenForm(saved);
   RequireExitValues(saved, values);
-
-  std::vector<Key> others;
-  for (const Key& key : KeysOf(loaded)) {
-    if (!IsProgramKey(key)) others.push_back(key);
-  }
+  const std::vector<Key> others = KeysLeftAlone(KeysOf(loaded), values);
   Require(ReadAll(saved, others) == ReadAll(input, others));
+}
+
+// Bytes in no encoding that the reader knows make no document, and a shut-down over
+// them writes nothing.
+void CheckUnreadable(const std::string& input) {
+  MemoryStore store(input);
+  tonquil::SettingsSession session(store, kPath);
+  session.Read([](const TMemIniFile&) {});
+  Require(session.keeps_unreadable_file());
+  Require(!session.Save([](TMemIniFile& document) { tonquil::WriteMainPosition(document, {1, 2}); }));
+  Require(store.bytes() == input);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-  CheckRoundTrip(input);
-  CheckShutDownSave(input);
+  const std::optional<IniDocument> loaded = Parsed(input);
+  if (!loaded) {
+    CheckUnreadable(input);
+    return 0;
+  }
+  CheckRoundTrip(input, *loaded);
+  CheckShutDownSave(input, *loaded);
   return 0;
 }

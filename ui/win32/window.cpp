@@ -1,10 +1,16 @@
 #include "ui/win32/window.h"
 
+#include "ui/monitor_fit.h"
 #include "ui/win32/application.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/win32_error.h"
 
 namespace ui {
+namespace {
+
+tonquil::ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
 
 Window::~Window() { Destroy(); }
 
@@ -33,7 +39,14 @@ void Window::MoveTo(int left, int top) {
     moved_ = true;
     return;
   }
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT now = WindowRect();
+  const RECT there{left, top, left + (now.right - now.left), top + (now.bottom - now.top)};
+  MONITORINFO nearest{};
+  nearest.cbSize = sizeof nearest;
+  GetMonitorInfoW(MonitorFromRect(&there, MONITOR_DEFAULTTONEAREST), &nearest);
+  const tonquil::ScreenRect place =
+      tonquil::FitOnMonitor(ToScreenRect(there), {ToScreenRect(nearest.rcMonitor), ToScreenRect(nearest.rcWork)});
+  SetWindowPos(hwnd_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Window::CreateTopLevel(const ClassSpec& spec, HWND owner) {

@@ -27,6 +27,9 @@ class Window {
   // The window's top-left corner on the screen. A window not made yet keeps the place
   // it was moved to and goes there when it is made.
   POINT Position() const;
+  // Puts the window's top-left corner at a place read from the settings; where no
+  // monitor would show any of the window, it goes whole onto the nearest monitor's work
+  // area instead (FitOnMonitor).
   void MoveTo(int left, int top);
 
  protected:

@@ -160,8 +160,9 @@ TEST(TMemIniFile, ReadsWhateverLineEndsAndEndOfTextTheFileHas) {
       {"no mark", Utf16LeBytes(u"[Main]\r\nX=1\r\nY=2\r\n"), 1, 2},
       {"odd byte at the end", WithMark(u"[Main]\r\nX=1\r\nY=2") + "\x33", 1, 2},
       {"NUL ends the text", WithMark(u"[Main]\r\nX=1\r\n\0Y=2\r\n"sv), 1, 100},
-      {"8-bit text", "[Main]\r\nX=1\r\nY=2\r\n", 100, 100},
-      {"8-bit text with a mark", "\xFF\xFE[Main]\r\nX=1\r\nY=2\r\n", 100, 100},
+      {"UTF-8", "[Main]\r\nX=1\r\nY=2\r\n", 1, 2},
+      {"UTF-8 with its mark", "\xEF\xBB\xBF[Main]\nX=1\nY=2", 1, 2},
+      {"8-bit text behind the UTF-16 mark", "\xFF\xFE[Main]\r\nX=1\r\nY=2\r\n", 100, 100},
   };
   for (const FileCase& c : cases) {
     FakeFileStore store;
@@ -172,15 +173,28 @@ TEST(TMemIniFile, ReadsWhateverLineEndsAndEndOfTextTheFileHas) {
   }
 }
 
-TEST(TMemIniFile, AnEightBitFileIsReplacedByTheProgramsSections) {
+// What Notepad writes for a new file: the values typed into it are read and come back
+// in the program's own UTF-16 form.
+TEST(TMemIniFile, AUtf8FileIsReadAndRewrittenAsUtf16WithEveryValue) {
   FakeFileStore store;
-  store.files[kPath] = "[Main]\r\nX=5\r\n[Option]\r\nMSN=1\r\n";
-  EXPECT_FALSE(LoadAsAtStart(store).msn);
-  SaveAsAtExit(store, 7, 8, {});
+  store.files[kPath] = "\xEF\xBB\xBF[Main]\r\nX=5\r\n[Option]\r\nMSN=1\r\n"
+                       "Note=\xE6\x9B\xB2\xF0\x9F\x8E\xB5\r\n[Other]\r\nKey=Value\r\n";
+  EXPECT_TRUE(LoadAsAtStart(store).msn);
+  SaveAsAtExit(store, 7, 8, {100, 100, u"COM1", false, false, true});
   EXPECT_EQ(store.files.at(kPath),
             WithMark(u"[Main]\r\nX=7\r\nY=8\r\n\r\n"
-                     u"[Option]\r\nX=100\r\nY=100\r\nComPort=COM1\r\n"
-                     u"NoTaskTray=0\r\nNoTaskTrayPopup=0\r\nMSN=0\r\n\r\n"));
+                     u"[Option]\r\nMSN=1\r\nNote=\x66F2\xD83C\xDFB5\r\nX=100\r\nY=100\r\n"
+                     u"ComPort=COM1\r\nNoTaskTray=0\r\nNoTaskTrayPopup=0\r\n\r\n"
+                     u"[Other]\r\nKey=Value\r\n\r\n"));
+}
+
+TEST(TMemIniFile, AFileInNoEncodingItKnowsFailsTheDocument) {
+  for (const std::string& bytes : {std::string("[Option]\r\nTitle=\x8B\xC8\r\n"),
+                                  std::string("[Main]\r\nX=5\r\n\0", 14)}) {
+    FakeFileStore store;
+    store.files[kPath] = bytes;
+    EXPECT_THROW(TMemIniFile(store, kPath), SettingsError);
+  }
 }
 
 TEST(TMemIniFile, AnUnreadableFileFailsTheDocument) {

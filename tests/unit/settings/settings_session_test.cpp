@@ -83,6 +83,22 @@ TEST(SettingsSession, AFileThatCannotBeReadGivesDefaultsAndIsNeverWrittenOver) {
   }
 }
 
+// Bytes of an 8-bit code page, or UTF-8 with a NUL in it: the program cannot tell what
+// the file says, so it runs on the defaults and leaves the file as it found it.
+TEST(SettingsSession, AFileInNoEncodingItKnowsGivesDefaultsAndIsNeverWrittenOver) {
+  for (const std::string& held : {std::string("[Option]\r\nComPort=COM7\r\nName=Caf\xE9\r\n"),
+                                 std::string("[Option]\r\nComPort=COM7\r\n\0", 25)}) {
+    FakeFileStore store;
+    store.files[kPath] = held;
+    SettingsSession session(store, kPath);
+    const RunState run = StartUp(session);
+    EXPECT_EQ(run.options.com_port, u"COM1");
+    EXPECT_TRUE(session.keeps_unreadable_file());
+    ShutDown(session, run);
+    EXPECT_EQ(store.files[kPath], held);
+  }
+}
+
 TEST(SettingsSession, AFailedSaveStepIsSwallowedAndTheNextOneStillRuns) {
   for (bool FakeFileStore::*failure : {&FakeFileStore::refuse_writes, &FakeFileStore::out_of_memory}) {
     FakeFileStore store;
