@@ -1,6 +1,7 @@
 #pragma once
 // UTF-8 <-> UTF-16 for the few places where 8-bit Unicode text meets the program's
-// UTF-16 text: test output and the driver's reports. Invalid input becomes U+FFFD.
+// UTF-16 text: the now-playing file, test output and the driver's reports. Invalid input
+// becomes U+FFFD.
 #include <string>
 #include <string_view>
 
