@@ -54,4 +54,9 @@ void WriteOptionValues(TMemIniFile& document, const OptionValues& values) {
   WriteAddedBool(document, kOptionMediaKeys, values.media_keys);
 }
 
+NowPlayingFileOptions ReadNowPlayingFileOptions(const TMemIniFile& document) {
+  return {Read(document, kOptionNowPlayingFile), Read(document, kOptionNowPlayingFormat),
+          Read(document, kOptionNowPlayingIdle)};
+}
+
 }  // namespace tonquil

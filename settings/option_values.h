@@ -22,10 +22,19 @@ struct OptionValues {
   bool media_keys = true;
 };
 
+// The now-playing file's keys, which only the user writes.
+struct NowPlayingFileOptions {
+  std::u16string path;  // as written; empty when there is no file
+  std::u16string format;
+  std::u16string idle;
+};
+
 WindowPosition ReadMainPosition(const TMemIniFile& document);
 void WriteMainPosition(TMemIniFile& document, WindowPosition position);
 
 OptionValues ReadOptionValues(const TMemIniFile& document);
 void WriteOptionValues(TMemIniFile& document, const OptionValues& values);
+
+NowPlayingFileOptions ReadNowPlayingFileOptions(const TMemIniFile& document);
 
 }  // namespace tonquil

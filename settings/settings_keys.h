@@ -45,5 +45,14 @@ inline constexpr BoolSetting kOptionMsn{kOptionSection, u"MSN", false};
 // in the file already, so that a file of defaults stays what it always was.
 // Check box C_MediaKeys: the media keys drive the module.
 inline constexpr BoolSetting kOptionMediaKeys{kOptionSection, u"MediaKeys", true};
+// The now-playing file for stream overlays. The user writes these keys by hand and the
+// program only reads them, once at start: a save leaves them as the file has them, also
+// when they were edited while the program ran.
+// Its path; empty means no file, a relative path lies beside the executable.
+inline constexpr StringSetting kOptionNowPlayingFile{kOptionSection, u"NowPlayingFile", u""};
+// The template of the text written while a song is known.
+inline constexpr StringSetting kOptionNowPlayingFormat{kOptionSection, u"NowPlayingFormat", u"{title} - {artist}"};
+// The text written while nothing is known.
+inline constexpr StringSetting kOptionNowPlayingIdle{kOptionSection, u"NowPlayingIdle", u""};
 
 }  // namespace tonquil

@@ -1,6 +1,7 @@
 #pragma once
 // UTF-8 <-> UTF-16 for the few places where 8-bit Unicode text meets the program's
-// UTF-16 text: test output, the driver's reports and settings files saved as UTF-8.
+// UTF-16 text: the now-playing file, test output, the driver's reports and settings files
+// saved as UTF-8.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -48,9 +48,10 @@ int Run() {
   tonquil::Win32CommApi comm;
   tonquil::PortLink link(comm);
   tonquil::Win32FileStore files;
-  tonquil::SettingsSession settings(files, tonquil::SettingsPathFor(ExecutablePath()));
+  const std::u16string executable_path = ExecutablePath();
+  tonquil::SettingsSession settings(files, tonquil::SettingsPathFor(executable_path));
   tonquil::Win32AnsiDecoder decoder;
-  TTNQL_MAIN main_window(link, settings, decoder);
+  TTNQL_MAIN main_window(link, settings, decoder, executable_path);
   main_window.Show(StartShowingTheWindow());
   return application.Run();
 }

@@ -21,11 +21,12 @@ tonquil::ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right
 }  // namespace
 
 TTNQL_MAIN::TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings,
-                       const tonquil::AnsiDecoder& decoder)
+                       const tonquil::AnsiDecoder& decoder, std::u16string executable_path)
     : link_(link),
       settings_(settings),
       exchange_(link, decoder, tonquil::ReportTargets{*this, *this, *this}),
-      font_(L"Tahoma", -11) {
+      font_(L"Tahoma", -11),
+      executable_path_(std::move(executable_path)) {
   CreateTopLevel({L"TTNQL_MAIN", kStyle, 0, kClientWidth, kClientHeight}, nullptr);
   font_.ScaleTo(dpi());
   ui::CreateControls(*this, handle(), kLayout, font_.handle(), dpi());
@@ -64,6 +65,7 @@ void TTNQL_MAIN::FormShow() {
   TNQL_OPTION = options_.get();
   options_->LoadOptions(settings_);
   options_->OnMediaKeysChange([this] { UpdateMediaKeys(); });
+  StartNowPlayingFile();
   tonquil::CreateInstanceGuard();
 }
 
@@ -78,6 +80,9 @@ void TTNQL_MAIN::FormClose() {
 void TTNQL_MAIN::SaveAndRelease() {
   if (released_) return;
   released_ = true;
+  // The file takes the idle text before the port closes, once, whether a port was open
+  // or not.
+  StopNowPlayingFile();
   if (link_.HoldsPort()) B_CloseClick();
   SaveMainPosition();
   if (MsnEnabledAtLoad()) ClearNowPlaying();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/media_keys.h"
+#include "app/now_playing_file.h"
 #include "app/win32/tray_icon.h"
 #include "app/win32/win32_hot_keys.h"
 #include "device/exchange.h"
@@ -12,6 +13,7 @@
 #include "device/report_sink.h"
 #include "nowplaying/now_playing_feed.h"
 #include "settings/win32/option_dialog.h"
+#include "settings/win32/win32_file_store.h"
 #include "settings/option_values.h"
 #include "settings/settings_session.h"
 #include "text/ansi_decoder.h"
@@ -30,7 +32,9 @@ class TTNQL_MAIN : public ui::Window,
                    public tonquil::SongNotices,
                    public tonquil::NoticeState {
  public:
-  TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings, const tonquil::AnsiDecoder& decoder);
+  // `executable_path` places a now-playing file that the settings name by a relative path.
+  TTNQL_MAIN(tonquil::PortLink& link, tonquil::SettingsSession& settings, const tonquil::AnsiDecoder& decoder,
+             std::u16string executable_path);
   ~TTNQL_MAIN() override;
 
   // Shows the window; the first time, the first-showing work runs before it appears.
@@ -102,6 +106,10 @@ class TTNQL_MAIN : public ui::Window,
   void MediaKeyPressed(tonquil::MediaKey key);
   bool HandleMediaKeyMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   tonquil::WindowPosition NormalPosition() const;
+  // The now-playing file joins the feed at the first showing when the settings name one,
+  // and leaves it with the idle text at exit.
+  void StartNowPlayingFile();
+  void StopNowPlayingFile();
   void SaveAndRelease();
   void SaveSettingsNow();
   void SaveMainPosition();
@@ -115,6 +123,9 @@ class TTNQL_MAIN : public ui::Window,
   std::unique_ptr<TTNQL_OPTION> options_;
   Win32HotKeys hot_keys_{*this};
   tonquil::MediaKeyControl media_keys_{hot_keys_};
+  const std::u16string executable_path_;
+  tonquil::Win32FileStore now_playing_store_;
+  std::unique_ptr<tonquil::NowPlayingFile> now_playing_file_;  // outlives the feed that points to it
   // What the display shows of the song, for the publications beyond the messenger.
   tonquil::NowPlayingFeed now_playing_;
   bool shown_once_ = false;

@@ -26,5 +26,24 @@ TEST(SettingsPath, ReplacesTheExtensionOfTheExecutableName) {
   }
 }
 
+TEST(SettingsPath, ARelativePathLiesBesideTheExecutableAndOthersStayAsWritten) {
+  const std::u16string_view executable = u"C:\\Tools\\Tonquil.exe";
+  const std::pair<std::u16string_view, std::u16string_view> cases[] = {
+      {u"np.txt", u"C:\\Tools\\np.txt"},
+      {u"obs\\再生中.txt", u"C:\\Tools\\obs\\再生中.txt"},
+      {u"..\\np.txt", u"C:\\Tools\\..\\np.txt"},
+      {u"D:\\Stream\\np.txt", u"D:\\Stream\\np.txt"},
+      {u"d:np.txt", u"d:np.txt"},
+      {u"\\Stream\\np.txt", u"\\Stream\\np.txt"},
+      {u"\\\\server\\share\\np.txt", u"\\\\server\\share\\np.txt"},
+      {u"/stream/np.txt", u"/stream/np.txt"},
+  };
+  for (const auto& [path, resolved] : cases) {
+    EXPECT_EQ(PathBesideExecutable(executable, path), resolved) << Utf16ToUtf8(path);
+  }
+  EXPECT_EQ(PathBesideExecutable(u"Z:/opt/tonquil/Tonquil.exe", u"np.txt"), u"Z:/opt/tonquil/np.txt");
+  EXPECT_EQ(PathBesideExecutable(u"Tonquil.exe", u"np.txt"), u"np.txt");
+}
+
 }  // namespace
 }  // namespace tonquil
