@@ -59,6 +59,7 @@ void TTNQL_MAIN::FormShow() {
   TNQL_OPTION = options_.get();
   options_->LoadOptions(settings_);
   options_->OnMediaKeysChange([this] { UpdateMediaKeys(); });
+  OpenMediaSession();
   tonquil::CreateInstanceGuard();
 }
 
@@ -74,6 +75,7 @@ void TTNQL_MAIN::SaveAndRelease() {
   if (released_) return;
   released_ = true;
   if (link_.HoldsPort()) B_CloseClick();
+  CloseMediaSession();
   const tonquil::WindowPosition position = NormalPosition();
   settings_.Save([&](tonquil::TMemIniFile& document) { tonquil::WriteMainPosition(document, position); });
   if (MsnEnabledAtLoad()) ClearNowPlaying();

@@ -11,6 +11,7 @@
 #include "device/port_link.h"
 #include "device/report_sink.h"
 #include "nowplaying/now_playing_feed.h"
+#include "nowplaying/win32/win32_media_session.h"
 #include "settings/win32/option_dialog.h"
 #include "settings/option_values.h"
 #include "settings/settings_session.h"
@@ -100,6 +101,12 @@ class TTNQL_MAIN : public ui::Window,
   void UpdateMediaKeys();
   void MediaKeyPressed(tonquil::MediaKey key);
   bool HandleMediaKeyMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // The system's media session, where the system has one: it shows the song and its
+  // buttons stand in for the media keys.
+  void OpenMediaSession();
+  void CloseMediaSession();
+  void SessionButtonPressed(tonquil::SessionButton button);
+  void BringToFront();
   tonquil::WindowPosition NormalPosition() const;
   void SaveAndRelease();
 
@@ -114,6 +121,7 @@ class TTNQL_MAIN : public ui::Window,
   tonquil::MediaKeyControl media_keys_{hot_keys_};
   // What the display shows of the song, for the publications beyond the messenger.
   tonquil::NowPlayingFeed now_playing_;
+  std::unique_ptr<Win32MediaSession> media_session_;
   bool shown_once_ = false;
   bool first_showing_ = false;
   bool moving_ = false;
