@@ -21,6 +21,22 @@ std::optional<ButtonAction> ActionOf(MediaKey key, std::u16string_view pause_lab
   return std::nullopt;
 }
 
+std::optional<ButtonAction> ActionOf(SessionButton button, std::u16string_view pause_label) {
+  const bool playing = pause_label == u"Playing";
+  switch (button) {
+    case SessionButton::Next: return ActionOf(MediaKey::NextTrack, pause_label);
+    case SessionButton::Previous: return ActionOf(MediaKey::PrevTrack, pause_label);
+    case SessionButton::Stop: return ActionOf(MediaKey::Stop, pause_label);
+    case SessionButton::Play:
+      if (!playing) return ActionOf(MediaKey::PlayPause, pause_label);
+      break;
+    case SessionButton::Pause:
+      if (playing) return ActionOf(MediaKey::PlayPause, pause_label);
+      break;
+  }
+  return std::nullopt;
+}
+
 void MediaKeyControl::Update(bool wanted) {
   if (wanted == wanted_) return;
   if (!wanted) {
@@ -28,7 +44,15 @@ void MediaKeyControl::Update(bool wanted) {
     return;
   }
   wanted_ = true;
+  if (session_) return;
   for (MediaKey key : kMediaKeys) held_[Index(key)] = api_.Register(key);
+}
+
+void MediaKeyControl::UseSession() {
+  const bool wanted = wanted_;
+  Release();
+  session_ = true;
+  wanted_ = wanted;
 }
 
 void MediaKeyControl::Release() {

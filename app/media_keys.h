@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "device/exchange.h"
+#include "nowplaying/media_session_values.h"
 
 namespace tonquil {
 
@@ -22,6 +23,11 @@ inline constexpr std::array<MediaKey, 4> kMediaKeys = {MediaKey::NextTrack, Medi
 // stops it; otherwise play/pause starts playing and stop has nothing to stop.
 std::optional<ButtonAction> ActionOf(MediaKey key, std::u16string_view pause_label);
 
+// The button whose handler a button of the system's media session runs: the one of the
+// key it stands for. The session asks for play or for pause, where the key toggles: a
+// request for what the module does already does nothing.
+std::optional<ButtonAction> ActionOf(SessionButton button, std::u16string_view pause_label);
+
 // Taking and giving back the global hot keys of one window.
 class HotKeyApi {
  public:
@@ -32,7 +38,10 @@ class HotKeyApi {
 };
 
 // Which keys are held and which key presses act. Holds the keys exactly while they are
-// wanted (the option on and a port open) and gives them back when it goes away.
+// wanted (the option on and a port open) and gives them back when it goes away. Where
+// the system has a media session, the keys reach the program through the session's
+// buttons, and no hot key is taken: other players and the system's own handling of the
+// keys keep working.
 class MediaKeyControl {
  public:
   explicit MediaKeyControl(HotKeyApi& api) : api_(api) {}
@@ -43,6 +52,11 @@ class MediaKeyControl {
   // Takes every key it can when `wanted` becomes true, gives back the ones it took when
   // it becomes false; nothing when it stays as it was. No message when a key is taken.
   void Update(bool wanted);
+  // From now on the keys come through the session's buttons: the hot keys held are given
+  // back, and none is taken any more.
+  void UseSession();
+  // The session's buttons act exactly while the keys are wanted.
+  bool ActsOnSessionButton() const { return wanted_ && session_; }
   // A hot key press acts only while the keys are wanted and for a key held here: one
   // that arrives after its release was meant for nobody any more.
   bool ActsOnHotKey(MediaKey key) const { return wanted_ && held_[Index(key)]; }
@@ -57,6 +71,7 @@ class MediaKeyControl {
 
   HotKeyApi& api_;
   bool wanted_ = false;
+  bool session_ = false;
   std::array<bool, kMediaKeys.size()> held_{};
 };
 

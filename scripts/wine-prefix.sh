@@ -19,7 +19,16 @@ tonquil_prefix_settings() {
     # Xvfb has no window manager: a managed window that closes waits 2 s for one to
     # confirm, which every program exit would pay.
     tonquil_reg_add 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N &&
+    tonquil_prefix_session_double &&
     tonquil_prefix_fonts
+}
+
+# The tests' stand-in for the system's media session, which Wine does not have, as the
+# activatable class that a program asks for. The tests put the DLL there; where it is
+# missing, or it declines (see tools/session_double), the program sees no session.
+tonquil_prefix_session_double() {
+  tonquil_reg_add 'HKLM\Software\Microsoft\WindowsRuntime\ActivatableClassId\Windows.Media.SystemMediaTransportControls' \
+    DllPath REG_SZ 'C:\tonquil-tests\tqsession.dll'
 }
 
 # Fonts as a Japanese Windows has them: Wine's own Tahoma and Marlett, which Wine does not
@@ -47,7 +56,7 @@ tonquil_prefix_fonts() {
 }
 
 # Raised whenever tonquil_prefix_settings changes, so that existing prefixes get them.
-tonquil_prefix_settings_version=5
+tonquil_prefix_settings_version=6
 
 tonquil_prefix_create() {
   rm -rf "$TONQUIL_WINEPREFIX"

@@ -66,6 +66,7 @@ void TTNQL_MAIN::FormShow() {
   options_->LoadOptions(settings_);
   options_->OnMediaKeysChange([this] { UpdateMediaKeys(); });
   StartNowPlayingFile();
+  OpenMediaSession();
   tonquil::CreateInstanceGuard();
 }
 
@@ -84,6 +85,7 @@ void TTNQL_MAIN::SaveAndRelease() {
   // or not.
   StopNowPlayingFile();
   if (link_.HoldsPort()) B_CloseClick();
+  CloseMediaSession();
   SaveMainPosition();
   if (MsnEnabledAtLoad()) ClearNowPlaying();
   if (options_) options_->SaveOptions(settings_);

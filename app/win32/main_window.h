@@ -12,6 +12,7 @@
 #include "device/port_link.h"
 #include "device/report_sink.h"
 #include "nowplaying/now_playing_feed.h"
+#include "nowplaying/win32/win32_media_session.h"
 #include "settings/win32/option_dialog.h"
 #include "settings/win32/win32_file_store.h"
 #include "settings/option_values.h"
@@ -105,6 +106,12 @@ class TTNQL_MAIN : public ui::Window,
   void UpdateMediaKeys();
   void MediaKeyPressed(tonquil::MediaKey key);
   bool HandleMediaKeyMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // The system's media session, where the system has one: it shows the song and its
+  // buttons stand in for the media keys.
+  void OpenMediaSession();
+  void CloseMediaSession();
+  void SessionButtonPressed(tonquil::SessionButton button);
+  void BringToFront();
   tonquil::WindowPosition NormalPosition() const;
   // The now-playing file joins the feed at the first showing when the settings name one,
   // and leaves it with the idle text at exit.
@@ -128,6 +135,7 @@ class TTNQL_MAIN : public ui::Window,
   std::unique_ptr<tonquil::NowPlayingFile> now_playing_file_;  // outlives the feed that points to it
   // What the display shows of the song, for the publications beyond the messenger.
   tonquil::NowPlayingFeed now_playing_;
+  std::unique_ptr<Win32MediaSession> media_session_;
   bool shown_once_ = false;
   bool first_showing_ = false;
   bool moving_ = false;

@@ -12,7 +12,9 @@ bool IsRepeat(LPARAM lparam) { return (lparam & (1 << 30)) != 0; }
 
 void TTNQL_MAIN::UpdateMediaKeys() {
   const bool switched_on = TNQL_OPTION != nullptr && TNQL_OPTION->C_MediaKeys.IsChecked();
-  media_keys_.Update(switched_on && link_.HoldsPort());
+  const bool wanted = switched_on && link_.HoldsPort();
+  media_keys_.Update(wanted);
+  if (media_session_) media_session_->SetButtonsEnabled(wanted);
 }
 
 void TTNQL_MAIN::MediaKeyPressed(tonquil::MediaKey key) {

@@ -35,6 +35,26 @@ TEST(MediaKeyAction, StopStopsASongUnderWayAndOtherwiseDoesNothing) {
   }
 }
 
+TEST(SessionButtonAction, EachButtonRunsTheHandlerOfItsKey) {
+  for (std::u16string_view label : {u"Playing", u"Paused", u"Stopped", u""}) {
+    EXPECT_EQ(ActionOf(SessionButton::Next, label), ActionOf(MediaKey::NextTrack, label));
+    EXPECT_EQ(ActionOf(SessionButton::Previous, label), ActionOf(MediaKey::PrevTrack, label));
+    EXPECT_EQ(ActionOf(SessionButton::Stop, label), ActionOf(MediaKey::Stop, label));
+  }
+  EXPECT_EQ(ActionOf(SessionButton::Next, u"Stopped"), ButtonAction::NextSong);
+  EXPECT_EQ(ActionOf(SessionButton::Stop, u"Stopped"), std::nullopt);
+}
+
+TEST(SessionButtonAction, PlayAndPauseOnlyGoTheWayTheyAsk) {
+  EXPECT_EQ(ActionOf(SessionButton::Play, u"Stopped"), ButtonAction::Play) << "starts";
+  EXPECT_EQ(ActionOf(SessionButton::Play, u""), ButtonAction::Play);
+  EXPECT_EQ(ActionOf(SessionButton::Play, u"Paused"), ButtonAction::Pause) << "resumes";
+  EXPECT_EQ(ActionOf(SessionButton::Play, u"Playing"), std::nullopt) << "would pause";
+  EXPECT_EQ(ActionOf(SessionButton::Pause, u"Playing"), ButtonAction::Pause);
+  EXPECT_EQ(ActionOf(SessionButton::Pause, u"Paused"), std::nullopt) << "would resume";
+  EXPECT_EQ(ActionOf(SessionButton::Pause, u"Stopped"), std::nullopt) << "would start";
+}
+
 // Hot keys as the system hands them out: a key that another program holds is refused.
 class FakeHotKeys : public HotKeyApi {
  public:
@@ -106,6 +126,33 @@ TEST(MediaKeyControl, GoingAwayGivesTheKeysBack) {
     control.Update(true);
   }
   EXPECT_TRUE(api.held.empty());
+}
+
+TEST(MediaKeyControl, WithASessionNoKeyIsTakenAndTheButtonsActWhileWanted) {
+  FakeHotKeys api;
+  MediaKeyControl control(api);
+  control.UseSession();
+  EXPECT_FALSE(control.ActsOnSessionButton()) << "nothing wanted yet";
+  control.Update(true);
+  EXPECT_TRUE(api.calls.empty());
+  EXPECT_TRUE(control.ActsOnSessionButton());
+  for (MediaKey key : kMediaKeys) {
+    EXPECT_FALSE(control.ActsOnHotKey(key));
+    EXPECT_TRUE(control.ActsOnWindowKey(key)) << "the active window still hears the keys";
+  }
+  control.Update(false);
+  EXPECT_FALSE(control.ActsOnSessionButton()) << "a press queued after the box was cleared";
+  EXPECT_TRUE(api.calls.empty());
+}
+
+TEST(MediaKeyControl, ASessionThatComesLateTakesOverFromTheHeldKeys) {
+  FakeHotKeys api;
+  MediaKeyControl control(api);
+  control.Update(true);
+  control.UseSession();
+  EXPECT_TRUE(api.held.empty()) << "the keys are given back";
+  EXPECT_TRUE(control.ActsOnSessionButton()) << "and stay wanted";
+  EXPECT_FALSE(control.ActsOnHotKey(MediaKey::NextTrack)) << "a hot key still queued acts no more";
 }
 
 }  // namespace
