@@ -9,7 +9,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-bash scripts/build.sh
+bash scripts/build.sh --run
 
 # shellcheck source=wine-env.sh
 source scripts/wine-env.sh
