@@ -13,6 +13,7 @@
 #include "harness/emulator.h"
 #include "harness/temp_dir.h"
 #include "harness/tonquil_app.h"
+#include "harness/tonquil_test.h"
 #include "harness/utf16_file.h"
 
 namespace tonquil::e2e {
@@ -104,12 +105,7 @@ class Package : public ::testing::Test {
   Package() : zip_(PackagedZip()) {}
 
   void TearDown() override {
-    if (run_) {
-      run_->Kill();
-      const std::string crash = run_->CrashReport();
-      if (!crash.empty()) ADD_FAILURE() << "Tonquil.exe crashed: " << crash;
-      if (HasFailure()) std::cerr << "--- Tonquil.exe output ---\n" << run_->Log() << "\n";
-    }
+    if (run_) EndRun(*run_);
     emulator_.reset();
     if (HasFailure()) folder_.Keep();
   }
