@@ -10,3 +10,11 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The same sources give the same exe bytes in any build folder on any machine, so that a
+# download can be checked against the commit: no link time stamp in the PE header, and no
+# source folder in what the compiler writes.
+get_filename_component(tonquil_source_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+set(CMAKE_C_FLAGS_INIT "-ffile-prefix-map=${tonquil_source_root}=.")
+set(CMAKE_CXX_FLAGS_INIT "-ffile-prefix-map=${tonquil_source_root}=.")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")

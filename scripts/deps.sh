@@ -50,6 +50,10 @@ localedef                                  libc-bin
 /usr/share/i18n/charmaps/UTF-8.gz          locales
 /usr/share/i18n/locales/ja_JP              locales
 awk                                        mawk
+zip                                        zip
+unzip                                      unzip
+sha256sum                                  coreutils
+realpath                                   coreutils
 /usr/share/wine/fonts/tahoma.ttf           fonts-wine
 /usr/share/wine/fonts/tahomabd.ttf         fonts-wine
 /usr/share/wine/fonts/marlett.ttf          fonts-wine

@@ -9,7 +9,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-bash scripts/build.sh
+bash scripts/build.sh --run
 
 # shellcheck source=wine-env.sh
 source scripts/wine-env.sh
@@ -81,6 +81,12 @@ shoot() {
 
 wine "$run_dir/Tonquil.exe" &
 tonquil_pid=$!
+# On a busy machine the window can exist for some seconds before it answers a message,
+# and the driver gives up on a window that does not answer: ask again.
+for _ in $(seq 6); do
+  drive wait TTNQL_MAIN 20000 2>/dev/null && break
+  sleep 1
+done
 drive wait TTNQL_MAIN 20000
 # The window exists before its first showing; wait until X shows it, then let it paint.
 for _ in $(seq 100); do

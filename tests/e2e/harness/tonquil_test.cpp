@@ -16,13 +16,15 @@ constexpr milliseconds kExitTimeout{15000};
 
 TonquilTest::TonquilTest() : app_(folder_) {}
 
+void EndRun(TonquilRun& run) {
+  run.Kill();
+  const std::string crash = run.CrashReport();
+  if (!crash.empty()) ADD_FAILURE() << "Tonquil.exe crashed: " << crash;
+  if (::testing::Test::HasFailure()) std::cerr << "--- Tonquil.exe output ---\n" << run.Log() << "\n";
+}
+
 void TonquilTest::TearDown() {
-  for (auto& run : app_.runs()) {
-    run->Kill();
-    const std::string crash = run->CrashReport();
-    if (!crash.empty()) ADD_FAILURE() << "Tonquil.exe crashed: " << crash;
-    if (HasFailure()) std::cerr << "--- Tonquil.exe output ---\n" << run->Log() << "\n";
-  }
+  for (auto& run : app_.runs()) EndRun(*run);
   emulator_.reset();
   if (HasFailure()) folder_.Keep();
 }

@@ -14,6 +14,10 @@
 
 namespace tonquil::e2e {
 
+// Ends a run of the program: fails the test when the run crashed, and shows the run's
+// output when the test has failed.
+void EndRun(TonquilRun& run);
+
 class TonquilTest : public ::testing::Test {
  protected:
   TonquilTest();
