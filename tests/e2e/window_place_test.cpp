@@ -33,7 +33,7 @@ const StoredPlace kPlaces[] = {
     {"FarLeft", -3000, 120, 0, 120},
     {"FarRight", 5000, 130, kAgainstFarEdge, 130},
     {"Below", 140, 3000, 140, kAgainstFarEdge},
-    {"PartlyOnScreen", 900, -200, 900, -200},
+    {"PartlyOnScreen", 900, -200, 900, -200},  // last: the dialog is not checked here
 };
 
 void PrintTo(const StoredPlace& place, std::ostream* out) { *out << place.name; }
@@ -51,9 +51,12 @@ std::string XY(const Rect& rect) {
   return "X=" + std::to_string(rect.x) + "\r\nY=" + std::to_string(rect.y) + "\r\n";
 }
 
-class WindowPlace : public TonquilTest, public ::testing::WithParamInterface<StoredPlace> {};
+class MainWindowPlace : public TonquilTest, public ::testing::WithParamInterface<StoredPlace> {};
+// Wine itself pulls a modal dialog that is partly off the screen wholly onto it, so the
+// dialog is checked at the places no monitor shows.
+class OptionsDialogPlace : public TonquilTest, public ::testing::WithParamInterface<StoredPlace> {};
 
-TEST_P(WindowPlace, MainWindowIsShownWhereAMonitorShowsIt) {
+TEST_P(MainWindowPlace, IsShownWhereAMonitorShowsIt) {
   const StoredPlace& place = GetParam();
   app_.WriteIni(MainText(place.stored_x, place.stored_y));
   StartTonquil();
@@ -64,7 +67,7 @@ TEST_P(WindowPlace, MainWindowIsShownWhereAMonitorShowsIt) {
   EXPECT_EQ(text.rfind("[Main]\r\n" + XY(shown) + "\r\n", 0), 0u) << text;
 }
 
-TEST_P(WindowPlace, OptionsDialogIsShownWhereAMonitorShowsIt) {
+TEST_P(OptionsDialogPlace, IsShownWhereAMonitorShowsIt) {
   const StoredPlace& place = GetParam();
   app_.WriteIni(CrLfLines({"[Option]", "X=" + std::to_string(place.stored_x), "Y=" + std::to_string(place.stored_y)}));
   StartTonquil();
@@ -76,10 +79,10 @@ TEST_P(WindowPlace, OptionsDialogIsShownWhereAMonitorShowsIt) {
   EXPECT_EQ(text.rfind("[Option]\r\n" + XY(shown) + "ComPort=COM1\r\n", 0), 0u) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, WindowPlace, ::testing::ValuesIn(kPlaces),
-                         [](const ::testing::TestParamInfo<StoredPlace>& param) {
-                           return std::string(param.param.name);
-                         });
+std::string NameOf(const ::testing::TestParamInfo<StoredPlace>& param) { return param.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(Places, MainWindowPlace, ::testing::ValuesIn(kPlaces), NameOf);
+INSTANTIATE_TEST_SUITE_P(Places, OptionsDialogPlace, ::testing::ValuesIn(kPlaces, kPlaces + 3), NameOf);
 
 }  // namespace
 }  // namespace tonquil::e2e
