@@ -51,7 +51,7 @@ TEST_F(NowPlayingFileRun, FollowsTheDisplayFromStartToExitInUtf8) {
   EXPECT_NE(ReadWholeFile(Beside()).find("三枝 律\n"), std::string::npos);
 
   const std::string state_before = Shown().at("play");
-  Press("Pause");
+  Press("Play/Stop");
   ASSERT_NE(Shown().at("play"), state_before);
   EXPECT_EQ(ReadWholeFile(Beside()), ShownSong());
 
@@ -88,8 +88,8 @@ TEST_F(NowPlayingFileRun, AFileHeldDuringASongChangeTakesTheNextWrite) {
     reader.Release();
   }
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp")) << "the failed write cleared up after itself";
-  Press("Pause");
-  EXPECT_EQ(ReadWholeFile(path), "草原を駆けて - 霧島 遥");
+  Press("Play/Stop");
+  EXPECT_EQ(ReadWholeFile(path), "草原を駆けて - 霧島 遥") << "the play state changed";
   EXPECT_EQ(CloseTonquil(), 0);
   EXPECT_EQ(ReadWholeFile(path), "");
 }
