@@ -1,6 +1,6 @@
-// Entry point: refuses to start beside a running copy, then makes the main window and
-// runs the message loop. An error escaping start-up is shown once, captioned with the
-// title.
+// Entry point: refuses to start beside a running copy or one starting at the same
+// moment, then makes the main window and runs the message loop. An error escaping
+// start-up is shown once, captioned with the title.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -59,6 +59,7 @@ int Run() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (tonquil::AnotherCopyIsRunning()) return kRefused;
+  if (!tonquil::TakeInstanceGuard()) return kRefused;
   try {
     Run();
   } catch (...) {

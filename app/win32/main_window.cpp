@@ -59,7 +59,6 @@ void TTNQL_MAIN::FormShow() {
   TNQL_OPTION = options_.get();
   options_->LoadOptions(settings_);
   options_->OnMediaKeysChange([this] { UpdateMediaKeys(); });
-  tonquil::CreateInstanceGuard();
 }
 
 void TTNQL_MAIN::FormClose() {

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: port buttons, the control panel and the display of the module's
-// state. Its first showing restores its place, makes the options dialog and takes the
-// single-instance guard; its close releases them all in order.
+// state. Its first showing restores its place and makes the options dialog; its close
+// releases them and the single-instance guard in order.
 #include <memory>
 
 #include "app/media_keys.h"
