@@ -172,6 +172,8 @@ LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       FormClose();
       DestroyWindow(handle());
       return 0;
+    case WM_COPYDATA:
+      return RemoteRequest(reinterpret_cast<HWND>(wparam), reinterpret_cast<const COPYDATASTRUCT*>(lparam));
     case WM_ENDSESSION:
       // Logging off or shutting down sends no WM_CLOSE, and a close request is refused
       // while a modal window is up, which the end of the session does not wait for.

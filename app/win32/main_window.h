@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "app/media_keys.h"
+#include "app/remote_words.h"
+#include "app/status_json.h"
 #include "app/win32/tray_icon.h"
 #include "app/win32/win32_hot_keys.h"
 #include "device/exchange.h"
@@ -86,6 +88,10 @@ class TTNQL_MAIN : public ui::Window,
   // Withdraws the notice at exit.
   void ClearNowPlaying();
 
+  // A command word, as the click on its control would do it; its exit code. A status
+  // goes to `reply_to`.
+  int CarryOut(tonquil::RemoteWord word, HWND reply_to);
+
  private:
   ui::Label& StatusLabelFor(tonquil::StatusLabel label);
   ui::EditField& TagFieldFor(tonquil::TagField field);
@@ -100,6 +106,11 @@ class TTNQL_MAIN : public ui::Window,
   void MediaKeyPressed(tonquil::MediaKey key);
   bool HandleMediaKeyMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   tonquil::WindowPosition NormalPosition() const;
+  ui::Button& ButtonFor(tonquil::ButtonAction action);
+  LRESULT RemoteRequest(HWND reply_to, const COPYDATASTRUCT* data);
+  void BringToFront();
+  tonquil::DisplayStatus CurrentStatus();
+  bool SendStatus(HWND reply_to);
   void SaveAndRelease();
 
   static const ui::Layout<TTNQL_MAIN> kLayout;

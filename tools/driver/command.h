@@ -37,6 +37,7 @@ const std::vector<Command>& KeyCommands();
 const std::vector<Command>& DpiCommands();
 const std::vector<Command>& TrayKeyCommands();
 const std::vector<Command>& MediaKeyCommands();
+const std::vector<Command>& CopyDataCommands();
 
 // Parses a non-negative number of milliseconds, or fails with kUsage.
 unsigned ParseMilliseconds(const std::wstring& text);

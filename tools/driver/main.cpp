@@ -15,7 +15,7 @@ const std::vector<const std::vector<Command>*>& AllTables() {
   static const std::vector<const std::vector<Command>*> tables = {
       &WaitCommands(), &DumpCommands(), &ControlCommands(), &WindowCommands(), &MsgboxCommands(),
       &TrayCommands(), &MenuCommands(), &BalloonCommands(), &CaptionCommands(),
-      &KeyCommands(), &DpiCommands(), &TrayKeyCommands(), &MediaKeyCommands()};
+      &KeyCommands(), &DpiCommands(), &TrayKeyCommands(), &MediaKeyCommands(), &CopyDataCommands()};
   return tables;
 }
 
