@@ -15,6 +15,8 @@ class JsonObjectWriter {
  public:
   JsonObjectWriter() : text_("{") {}
   JsonObjectWriter& Add(std::string_view key, std::u16string_view value);
+  // A literal is text: without this, a pointer would pass as a boolean.
+  JsonObjectWriter& Add(std::string_view key, const char16_t* value) { return Add(key, std::u16string_view(value)); }
   JsonObjectWriter& Add(std::string_view key, bool value);
   JsonObjectWriter& Open(std::string_view key);
   JsonObjectWriter& Close();
