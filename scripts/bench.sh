@@ -48,6 +48,7 @@ logged build-bench-build cmake --build "$bench_dir"
 tonquil_exe="$root/build/native/windows/app/Tonquil.exe"
 driver="$root/build/native/windows/tools/driver/tqdriver.exe"
 launcher="$bench_dir/windows/tqlaunch.exe"
+bare="$bench_dir/windows/tqbare.exe"
 
 export TONQUIL_WINEPREFIX="${TONQUIL_BENCH_WINEPREFIX:-$bench_dir/wineprefix}"
 # shellcheck source=wine-env.sh
@@ -106,6 +107,8 @@ measure exe bash bench/exe_figures.sh "$tonquil_exe"
 measure startup-memory bash bench/wine_figures.sh "$tonquil_exe" \
   "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$launcher" "$driver" "$work/starts" "$starts"
 measure soak bash bench/soak_figures.sh "$tonquil_exe" "$launcher" "$driver" "$work"
+measure command-start bash bench/command_figures.sh "$tonquil_exe" "$bare" "$launcher" "$driver" \
+  "$work/commands" "$starts"
 measure link "$bench_dir/tqbench_link" "$work/ports"
 measure parser "$bench_dir/tqbench_parse"
 measure settings "$bench_dir/tqbench_settings"

@@ -20,7 +20,15 @@ bool AnotherCopyIsRunning() {
   return true;
 }
 
-void CreateInstanceGuard() { InstanceMutex = CreateMutexW(nullptr, TRUE, kInstanceGuardName); }
+bool TakeInstanceGuard() {
+  const HANDLE mutex = CreateMutexW(nullptr, TRUE, kInstanceGuardName);
+  if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex);
+    return false;
+  }
+  InstanceMutex = mutex;
+  return true;
+}
 
 void ReleaseInstanceGuard() {
   if (InstanceMutex != nullptr) ReleaseMutex(InstanceMutex);

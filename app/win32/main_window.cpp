@@ -67,7 +67,6 @@ void TTNQL_MAIN::FormShow() {
   options_->OnMediaKeysChange([this] { UpdateMediaKeys(); });
   StartNowPlayingFile();
   OpenMediaSession();
-  tonquil::CreateInstanceGuard();
 }
 
 void TTNQL_MAIN::FormClose() {
@@ -203,6 +202,8 @@ LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       FormClose();
       DestroyWindow(handle());
       return 0;
+    case WM_COPYDATA:
+      return RemoteRequest(reinterpret_cast<HWND>(wparam), reinterpret_cast<const COPYDATASTRUCT*>(lparam));
     case WM_ENDSESSION:
       // Logging off or shutting down sends no WM_CLOSE, and a close request is refused
       // while a modal window is up, which the end of the session does not wait for.

@@ -1,11 +1,13 @@
 #pragma once
 // The main window: port buttons, the control panel and the display of the module's
-// state. Its first showing restores its place, makes the options dialog and takes the
-// single-instance guard; its close releases them all in order.
+// state. Its first showing restores its place and makes the options dialog; its close
+// releases them and the single-instance guard in order.
 #include <memory>
 
 #include "app/media_keys.h"
 #include "app/now_playing_file.h"
+#include "app/remote_words.h"
+#include "app/status_json.h"
 #include "app/win32/tray_icon.h"
 #include "app/win32/win32_hot_keys.h"
 #include "device/exchange.h"
@@ -92,6 +94,10 @@ class TTNQL_MAIN : public ui::Window,
   // Withdraws the notice at exit.
   void ClearNowPlaying();
 
+  // A command word, as the click on its control would do it; its exit code. A status
+  // goes to `reply_to`.
+  int CarryOut(tonquil::RemoteWord word, HWND reply_to);
+
  private:
   ui::Label& StatusLabelFor(tonquil::StatusLabel label);
   ui::EditField& TagFieldFor(tonquil::TagField field);
@@ -117,6 +123,10 @@ class TTNQL_MAIN : public ui::Window,
   // and leaves it with the idle text at exit.
   void StartNowPlayingFile();
   void StopNowPlayingFile();
+  ui::Button& ButtonFor(tonquil::ButtonAction action);
+  LRESULT RemoteRequest(HWND reply_to, const COPYDATASTRUCT* data);
+  tonquil::DisplayStatus CurrentStatus();
+  bool SendStatus(HWND reply_to);
   void SaveAndRelease();
   void SaveSettingsNow();
   void SaveMainPosition();

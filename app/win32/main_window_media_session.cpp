@@ -27,13 +27,3 @@ void TTNQL_MAIN::SessionButtonPressed(tonquil::SessionButton button) {
   const std::optional<tonquil::ButtonAction> action = tonquil::ActionOf(button, ui::FromWide(L_Pause.Text()));
   if (action) exchange_.Run(*action);
 }
-
-// Out of the tray, or back from the task bar, and in front.
-void TTNQL_MAIN::BringToFront() {
-  if (!IsVisible()) {
-    PM_ShowClick();
-    return;
-  }
-  if (IsIconic(handle())) ShowWindow(handle(), SW_RESTORE);
-  SetForegroundWindow(handle());
-}

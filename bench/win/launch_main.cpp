@@ -1,8 +1,11 @@
 // tqlaunch: starts a GUI program in its own folder and prints how long it took from the
 // start until a top-level window of the given class, owned by that process, was
-// visible. The program is left running.
+// visible. The program is left running. With --exit, starts a program with arguments
+// and prints how long it took from the start to its end.
 //
 //   tqlaunch CLASS EXE [TIMEOUT_MS]   prints "visible_ms N"; exit 2 when it never showed
+//   tqlaunch --exit EXE [ARGS...]     prints "exit_ms N" and "exit_code N"; exit 2 when it
+//                                     did not end within 30 s
 #include <windows.h>
 
 #include <cstdio>
@@ -48,19 +51,45 @@ std::wstring FolderOf(const std::wstring& path) {
   return slash == std::wstring::npos ? L"." : path.substr(0, slash);
 }
 
-int Launch(const wchar_t* window_class, const std::wstring& exe, DWORD timeout_ms) {
-  std::wstring command_line = L"\"" + exe + L"\"";
+// Starts the exe in its folder; false (with a message) when it did not start.
+bool Start(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFORMATION& started) {
+  std::wstring command_line = L"\"" + exe + L"\"" + arguments;
   const std::wstring folder = FolderOf(exe);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
+  if (CreateProcessW(exe.c_str(), &command_line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                     &started)) {
+    return true;
+  }
+  std::fwprintf(stderr, L"tqlaunch: cannot start %ls (error %lu)\n", exe.c_str(), GetLastError());
+  return false;
+}
+
+int LaunchUntilExit(const std::wstring& exe, const std::wstring& arguments) {
   PROCESS_INFORMATION started = {};
   LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
-  if (!CreateProcessW(exe.c_str(), &command_line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                      &startup, &started)) {
-    std::fwprintf(stderr, L"tqlaunch: cannot start %ls (error %lu)\n", exe.c_str(), GetLastError());
-    return 1;
+  if (!Start(exe, arguments, started)) return 1;
+  const Handle process(started.hProcess);
+  const Handle thread(started.hThread);
+  if (WaitForSingleObject(process.get(), kDefaultTimeoutMs) != WAIT_OBJECT_0) {
+    TerminateProcess(process.get(), 1);
+    std::fwprintf(stderr, L"tqlaunch: %ls did not end within %lu ms\n", exe.c_str(), kDefaultTimeoutMs);
+    return 2;
   }
+  LARGE_INTEGER ended;
+  QueryPerformanceCounter(&ended);
+  DWORD exit_code = 0;
+  GetExitCodeProcess(process.get(), &exit_code);
+  std::printf("exit_ms %.2f\nexit_code %lu\n", Milliseconds(ended.QuadPart - start.QuadPart), exit_code);
+  return 0;
+}
+
+int Launch(const wchar_t* window_class, const std::wstring& exe, DWORD timeout_ms) {
+  PROCESS_INFORMATION started = {};
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  if (!Start(exe, L"", started)) return 1;
   const Handle process(started.hProcess);
   const Handle thread(started.hThread);
   const ULONGLONG deadline = GetTickCount64() + timeout_ms;
@@ -85,8 +114,13 @@ int Launch(const wchar_t* window_class, const std::wstring& exe, DWORD timeout_m
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc >= 3 && std::wcscmp(argv[1], L"--exit") == 0) {
+    std::wstring arguments;
+    for (int i = 3; i < argc; ++i) arguments += std::wstring(L" ") + argv[i];
+    return LaunchUntilExit(argv[2], arguments);
+  }
   if (argc < 3 || argc > 4) {
-    std::fwprintf(stderr, L"usage: tqlaunch CLASS EXE [TIMEOUT_MS]\n");
+    std::fwprintf(stderr, L"usage: tqlaunch CLASS EXE [TIMEOUT_MS] | tqlaunch --exit EXE [ARGS...]\n");
     return 1;
   }
   const DWORD timeout = argc == 4 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : kDefaultTimeoutMs;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/tonquil_test.h"
+#include "harness/wait_until.h"
 
 namespace tonquil::e2e {
 namespace {
@@ -31,6 +32,34 @@ TEST_F(SingleInstance, SecondCopyEndsWithExitCodeOneAndShowsNothing) {
 
   EXPECT_EQ(DumpMain().window.Text("text"), "Tonquil 110529");
   EXPECT_EQ(CloseTonquil(), 0);
+}
+
+// Copies started together all reach the probe before any has shown its window: the
+// guard taken at start-up still lets exactly one of them run.
+TEST_F(SingleInstance, CopiesStartedTogetherLeaveExactlyOneRunning) {
+  constexpr int kCopies = 4;
+  for (int i = 0; i < kCopies; ++i) app_.Launch();
+  ASSERT_TRUE(driver_.WaitWindow(kMainClass, "visible", 20000));
+
+  auto ended = [&] {
+    int count = 0;
+    for (auto& run : app_.runs()) count += run->WaitExit(milliseconds(0)).has_value() ? 1 : 0;
+    return count;
+  };
+  WaitUntil([&] { return ended() >= kCopies - 1; }, milliseconds(15000));
+  int refused = 0;
+  TonquilRun* survivor = nullptr;
+  for (auto& run : app_.runs()) {
+    const std::optional<int> exit_code = run->WaitExit(milliseconds(0));
+    if (exit_code == 1) ++refused;
+    if (!exit_code.has_value()) survivor = run.get();
+  }
+  EXPECT_EQ(refused, kCopies - 1);
+  ASSERT_NE(survivor, nullptr) << "no copy runs";
+  EXPECT_EQ(CountWindows(driver_.Run({"windows"}), kMainClass, false), 1);
+
+  driver_.Run({"close", kMainClass});
+  EXPECT_EQ(survivor->WaitExit(milliseconds(15000)), 0);
 }
 
 TEST_F(SingleInstance, NextCopyStartsOnceTheFirstHasEnded) {

@@ -40,6 +40,7 @@ const std::vector<Command>& MediaKeyCommands();
 const std::vector<Command>& LibraryCommands();
 const std::vector<Command>& SoakCommands();
 const std::vector<Command>& StartCommands();
+const std::vector<Command>& CopyDataCommands();
 
 // Parses a non-negative number of milliseconds, or fails with kUsage.
 unsigned ParseMilliseconds(const std::wstring& text);

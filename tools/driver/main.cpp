@@ -16,7 +16,7 @@ const std::vector<const std::vector<Command>*>& AllTables() {
       &WaitCommands(), &DumpCommands(), &ControlCommands(), &WindowCommands(), &MsgboxCommands(),
       &TrayCommands(), &MenuCommands(), &BalloonCommands(), &CaptionCommands(),
       &KeyCommands(), &DpiCommands(), &TrayKeyCommands(), &MediaKeyCommands(),
-      &LibraryCommands(), &SoakCommands(), &StartCommands()};
+      &LibraryCommands(), &SoakCommands(), &StartCommands(), &CopyDataCommands()};
   return tables;
 }
 

@@ -11,8 +11,8 @@ namespace {
 constexpr int kCrashExitCode = 5;  // an unhandled exception with no debugger set
 }
 
-TonquilRun::TonquilRun(const std::string& exe, const std::string& log_path)
-    : log_path_(log_path), process_(WineCommand(exe), log_path) {}
+TonquilRun::TonquilRun(const std::string& exe, const std::string& log_path, const std::vector<std::string>& args)
+    : log_path_(log_path), process_(WineCommand(exe, args), log_path) {}
 
 std::string TonquilRun::Log() const {
   return ReadWholeFile(log_path_);
@@ -49,10 +49,14 @@ bool TonquilApp::IniExists() const {
   return std::filesystem::exists(IniPath());
 }
 
-TonquilRun& TonquilApp::Launch() {
+TonquilRun& TonquilApp::Launch(const std::vector<std::string>& args) {
   const std::string log = folder_.File("run" + std::to_string(runs_.size() + 1) + ".log");
-  runs_.push_back(std::make_unique<TonquilRun>(exe_, log));
+  runs_.push_back(std::make_unique<TonquilRun>(exe_, log, args));
   return *runs_.back();
+}
+
+CommandResult TonquilApp::RunToEnd(const std::vector<std::string>& args) {
+  return RunCaptured(WineCommand(exe_, args), milliseconds(30000));
 }
 
 }  // namespace tonquil::e2e

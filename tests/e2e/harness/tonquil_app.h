@@ -17,7 +17,7 @@ inline const std::string kOptionClass = "TTNQL_OPTION";
 // One start of the program; its stdout and stderr (Wine's included) go to a log file.
 class TonquilRun {
  public:
-  TonquilRun(const std::string& exe, const std::string& log_path);
+  TonquilRun(const std::string& exe, const std::string& log_path, const std::vector<std::string>& args = {});
   std::optional<int> WaitExit(milliseconds timeout) { return process_.WaitExit(timeout); }
   bool Running() { return process_.Running(); }
   void Kill() { process_.Stop(milliseconds(0)); }
@@ -42,7 +42,9 @@ class TonquilApp {
   std::string IniBytes() const;
   bool IniExists() const;
 
-  TonquilRun& Launch();
+  TonquilRun& Launch(const std::vector<std::string>& args = {});
+  // A start that runs to its end (a command start), its output captured.
+  CommandResult RunToEnd(const std::vector<std::string>& args);
   std::vector<std::unique_ptr<TonquilRun>>& runs() { return runs_; }
 
  private:
