@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The time a command start takes: from starting `Tonquil.exe /pause` beside a running copy
-# (its port open on the emulated module) to that start's end, against a bare console
-# program of the same toolchain started the same way in the same run.
+# (its port open on the emulated module) to that start's end, against the start of a bare
+# window of the same toolchain and flags (tqwindow.exe) to its showing, in the same run.
 #
-#   bench/command_figures.sh TONQUIL_EXE BARE_EXE LAUNCHER_EXE DRIVER_EXE WORK_DIR STARTS
+#   bench/command_figures.sh TONQUIL_EXE BARE_WINDOW_EXE LAUNCHER_EXE DRIVER_EXE WORK_DIR STARTS
 #
 # Runs in a prepared Wine environment (WINEPREFIX, a running wineserver, DISPLAY) with the
 # module emulator linked as COM3. Starts alternate between the two, after one uncounted
@@ -20,10 +20,10 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 mkdir -p "$work/running"
 cp "$tonquil_exe" "$work/running/Tonquil.exe"
-cp "$bare_exe" "$work/running/tqbare.exe"
+cp "$bare_exe" "$work/running/tqwindow.exe"
 { printf '\xff\xfe'; printf '[Option]\r\nComPort=COM3\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$work/running/Tonquil.ini"
 exe="$(windows_path "$work/running/Tonquil.exe")"
-bare="$(windows_path "$work/running/tqbare.exe")"
+bare="$(windows_path "$work/running/tqwindow.exe")"
 
 wine "$launcher" TTNQL_MAIN "$exe" 30000 >/dev/null || fail "Tonquil did not show its window"
 stop_running() {
@@ -35,21 +35,29 @@ stop_running() {
 trap stop_running EXIT
 wine "$driver" click TTNQL_MAIN Open >/dev/null || fail "could not click Open"
 
-# One timed start: prints its milliseconds; fails unless it ended with code 0.
+# One timed command start: prints its milliseconds; fails unless it ended with code 0.
 timed() {
   local out
   out=$(wine "$launcher" --exit "$@") || fail "could not time $*"
   [ "$(awk '$1 == "exit_code" { print $2 }' <<<"$out")" = 0 ] || fail "$* did not end with code 0: $out"
   awk '$1 == "exit_ms" { print $2 }' <<<"$out"
 }
+# One start of the bare window to its showing: prints its milliseconds; then closes it.
+bare_window() {
+  local out
+  out=$(wine "$launcher" TqBareWindow "$bare") || fail "the bare window did not show"
+  wine "$driver" close TqBareWindow >/dev/null || fail "could not close the bare window"
+  wine "$driver" wait TqBareWindow 20000 gone >/dev/null || fail "the bare window did not end"
+  awk '$1 == "visible_ms" { print $2 }' <<<"$out"
+}
 
 timed "$exe" /pause >/dev/null
-timed "$bare" >/dev/null
+bare_window >/dev/null
 : >"$work/command.txt"
 : >"$work/bare.txt"
 for _ in $(seq "$starts"); do
   timed "$exe" /pause >>"$work/command.txt"
-  timed "$bare" >>"$work/bare.txt"
+  bare_window >>"$work/bare.txt"
 done
 
 median() {
@@ -58,7 +66,7 @@ median() {
 awk -v a="$(median "$work/command.txt")" -v b="$(median "$work/bare.txt")" -v x="$exchange_ms" -v n="$starts" 'BEGIN {
   split(a, c, " "); split(b, f, " ")
   target = f[1] + x
-  printf "ROW\tCommand start /pause to its end, beside a running copy\t%.0f ms [%.0f-%.0f] (bare console %.0f ms [%.0f-%.0f])\t<= bare + %d ms\t%s\t%s\n",
+  printf "ROW\tCommand start /pause to its end, beside a running copy\t%.0f ms [%.0f-%.0f] (bare window shown %.0f ms [%.0f-%.0f])\t<= bare + %d ms\t%s\t%s\n",
          c[1], c[2], c[3], f[1], f[2], f[3], x, (c[1] <= target ? "meets" : "misses"),
-         "Wine, CreateProcess to process end (tqlaunch --exit); medians [range] of " n " alternating starts"
+         "Wine, CreateProcess to process end (tqlaunch --exit), bare window to IsWindowVisible; medians [range] of " n " alternating starts"
 }'

@@ -11,3 +11,11 @@ function(tonquil_win32_tool target)
   target_link_options(${target} PRIVATE -municode -static)
   tonquil_warnings(${target})
 endfunction()
+
+# A program with Tonquil.exe's own flags: a GUI exe that needs no DLL beside it (the C++
+# runtime linked in), stripped, with what no code reaches left out.
+function(tonquil_gui_program target)
+  target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
+  target_link_options(${target} PRIVATE -municode -mwindows -static -s -Wl,--gc-sections)
+  tonquil_warnings(${target})
+endfunction()

@@ -7,6 +7,11 @@
 #
 #   scripts/bench.sh            build what is needed, measure, print the table
 #   TONQUIL_BENCH_DPI=144 scripts/bench.sh   the same with the programs at 144 DPI
+#   TONQUIL_BENCH_EARLIER=old/Tonquil.exe scripts/bench.sh
+#                               the start-up rows also give Tonquil against that earlier build
+#
+# The start-up rows against the reference programs are measured at 96 and at 144 DPI
+# whatever the DPI of the other rows.
 #
 # Wine runs in a prefix of its own (build/bench/wineprefix, or TONQUIL_BENCH_WINEPREFIX)
 # on an Xvfb display of its own, so that nothing else running Wine meets its programs.
@@ -15,8 +20,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-# Starts under Wine swing by 10 % and more; fifteen of each keep the medians steady.
-starts=15
+# Starts under Wine swing by 10 % and more; 21 of each keep the medians steady.
+starts=21
 bench_dir="$root/build/bench"
 logs="$bench_dir/logs"
 rows="$logs/rows.tsv"
@@ -47,8 +52,11 @@ logged build-bench-build cmake --build "$bench_dir"
 
 tonquil_exe="$root/build/native/windows/app/Tonquil.exe"
 driver="$root/build/native/windows/tools/driver/tqdriver.exe"
+empty="$root/build/native/windows/bench/win/tqempty.exe"
+bare="$root/build/native/windows/bench/win/tqwindow.exe"
 launcher="$bench_dir/windows/tqlaunch.exe"
-bare="$bench_dir/windows/tqbare.exe"
+earlier="${TONQUIL_BENCH_EARLIER:-}"
+[ -z "$earlier" ] || earlier="$(realpath "$earlier")"
 
 export TONQUIL_WINEPREFIX="${TONQUIL_BENCH_WINEPREFIX:-$bench_dir/wineprefix}"
 # shellcheck source=wine-env.sh
@@ -89,11 +97,17 @@ measure() {
 # (and before any Wine process of the run), so that none inherits an earlier run's.
 bench_dpi="${TONQUIL_BENCH_DPI:-96}"
 
+# Sets the prefix's system DPI with no Wine process running, then starts the server.
+at_dpi() {
+  tonquil_server_stop || true
+  DISPLAY='' tonquil_reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$1"
+  tonquil_server_start
+}
+
 step "preparing Wine ($TONQUIL_WINEPREFIX, $bench_dpi DPI)"
 tonquil_prefix
-DISPLAY='' tonquil_reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$bench_dpi"
 wine_started=1
-tonquil_server_start
+at_dpi "$bench_dpi"
 tonquil_xvfb_start "" >/dev/null
 
 # One emulator serves both sides: Wine sees it as COM3, the native link code finds it
@@ -109,6 +123,11 @@ measure startup-memory bash bench/wine_figures.sh "$tonquil_exe" \
 measure soak bash bench/soak_figures.sh "$tonquil_exe" "$launcher" "$driver" "$work"
 measure command-start bash bench/command_figures.sh "$tonquil_exe" "$bare" "$launcher" "$driver" \
   "$work/commands" "$starts"
+for reference_dpi in 96 144; do
+  at_dpi "$reference_dpi"
+  measure "startup-$reference_dpi" bash bench/startup_figures.sh "$tonquil_exe" "$empty" "$bare" "$launcher" \
+    "$driver" "$work/startup-$reference_dpi" "$starts" "$reference_dpi" ${earlier:+"$earlier"}
+done
 measure link "$bench_dir/tqbench_link" "$work/ports"
 measure parser "$bench_dir/tqbench_parse"
 measure settings "$bench_dir/tqbench_settings"
