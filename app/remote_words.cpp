@@ -48,6 +48,17 @@ std::u16string_view NameIn(std::u16string_view argument) {
 
 }  // namespace
 
+bool HasArgumentsAfterProgramName(std::u16string_view command_line) {
+  std::size_t rest = 0;
+  if (!command_line.empty() && command_line.front() == u'"') {
+    const std::size_t closing = command_line.find(u'"', 1);
+    rest = closing == std::u16string_view::npos ? command_line.size() : closing + 1;
+  } else {
+    rest = std::min(command_line.find_first_of(u" \t"), command_line.size());
+  }
+  return command_line.find_first_not_of(u" \t", rest) != std::u16string_view::npos;
+}
+
 std::u16string_view NameOf(RemoteWord word) { return RowOf(word)->name; }
 
 std::optional<RemoteWord> WordNamed(std::u16string_view name) {

@@ -37,6 +37,12 @@ struct RemoteArguments {
 
 RemoteArguments ParseRemoteArguments(const std::vector<std::u16string>& arguments);
 
+// Whether a process's command line holds anything after the program's name, which runs
+// to the closing quote when it starts with one, else to the first space or tab (the rule
+// by which Windows splits off the first argument). A start without arguments, the usual
+// one, so needs no splitting of the rest.
+bool HasArgumentsAfterProgramName(std::u16string_view command_line);
+
 // The word's name as a request carries it (lower case, no dash or slash); a name that
 // is no word has none.
 std::u16string_view NameOf(RemoteWord word);

@@ -52,10 +52,13 @@ struct LocalFreer {
   void operator()(LPWSTR* arguments) const { LocalFree(arguments); }
 };
 
-// The arguments after the program's name.
+// The arguments after the program's name. The splitting is left to the shell's library,
+// which a start without arguments then never loads before its window shows.
 std::vector<std::u16string> CommandLineArguments() {
+  const wchar_t* const command_line = GetCommandLineW();
+  if (!tonquil::HasArgumentsAfterProgramName(ui::FromWide(command_line))) return {};
   int count = 0;
-  const std::unique_ptr<LPWSTR, LocalFreer> arguments(CommandLineToArgvW(GetCommandLineW(), &count));
+  const std::unique_ptr<LPWSTR, LocalFreer> arguments(CommandLineToArgvW(command_line, &count));
   if (!arguments) return {};
   std::vector<std::u16string> result;
   for (int i = 1; i < count; ++i) result.push_back(ui::FromWide(arguments.get()[i]));

@@ -57,15 +57,17 @@ void TTNQL_MAIN::Show(int show_command) {
 }
 
 void TTNQL_MAIN::FormShow() {
+  options_ = std::make_unique<TTNQL_OPTION>(handle(), link_);
+  TNQL_OPTION = options_.get();
+  // The file is read once, for the window's place, the options and the now-playing file,
+  // in that order.
   settings_.Read([this](const tonquil::TMemIniFile& document) {
     const tonquil::WindowPosition position = tonquil::ReadMainPosition(document);
     MoveTo(position.left, position.top);
+    options_->LoadOptions(document);
+    StartNowPlayingFile(document);
   });
-  options_ = std::make_unique<TTNQL_OPTION>(handle(), link_);
-  TNQL_OPTION = options_.get();
-  options_->LoadOptions(settings_);
   options_->OnMediaKeysChange([this] { UpdateMediaKeys(); });
-  StartNowPlayingFile();
   OpenMediaSession();
 }
 

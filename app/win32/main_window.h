@@ -121,7 +121,7 @@ class TTNQL_MAIN : public ui::Window,
   tonquil::WindowPosition NormalPosition() const;
   // The now-playing file joins the feed at the first showing when the settings name one,
   // and leaves it with the idle text at exit.
-  void StartNowPlayingFile();
+  void StartNowPlayingFile(const tonquil::TMemIniFile& settings);
   void StopNowPlayingFile();
   ui::Button& ButtonFor(tonquil::ButtonAction action);
   LRESULT RemoteRequest(HWND reply_to, const COPYDATASTRUCT* data);

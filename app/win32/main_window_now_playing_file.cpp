@@ -4,9 +4,8 @@
 #include "settings/option_values.h"
 #include "settings/settings_path.h"
 
-void TTNQL_MAIN::StartNowPlayingFile() {
-  tonquil::NowPlayingFileOptions options;
-  settings_.Read([&](const tonquil::TMemIniFile& document) { options = tonquil::ReadNowPlayingFileOptions(document); });
+void TTNQL_MAIN::StartNowPlayingFile(const tonquil::TMemIniFile& settings) {
+  const tonquil::NowPlayingFileOptions options = tonquil::ReadNowPlayingFileOptions(settings);
   if (options.path.empty()) return;
   now_playing_file_ = std::make_unique<tonquil::NowPlayingFile>(
       now_playing_store_, tonquil::PathBesideExecutable(executable_path_, options.path), options.format, options.idle);

@@ -74,9 +74,8 @@ void TTNQL_OPTION::FitAboutPanel() {
   Image1.SetBitmap(L"ABOUT_BITMAP");
 }
 
-void TTNQL_OPTION::LoadOptions(tonquil::SettingsSession& settings) {
-  tonquil::OptionValues values;
-  settings.Read([&](const tonquil::TMemIniFile& document) { values = tonquil::ReadOptionValues(document); });
+void TTNQL_OPTION::LoadOptions(const tonquil::TMemIniFile& settings) {
+  const tonquil::OptionValues values = tonquil::ReadOptionValues(settings);
   MoveTo(values.position.left, values.position.top);
   C_NoTaskTray.SetChecked(values.no_task_tray);
   C_NoTaskTrayPopup.SetChecked(values.no_task_tray_popup);

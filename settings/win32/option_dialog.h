@@ -41,7 +41,7 @@ class TTNQL_OPTION : public ui::Window {
   void C_MediaKeysClick();
   // Called whenever C_MediaKeys is ticked or cleared by the user.
   void OnMediaKeysChange(std::function<void()> changed) { media_keys_changed_ = std::move(changed); }
-  void LoadOptions(tonquil::SettingsSession& settings);
+  void LoadOptions(const tonquil::TMemIniFile& settings);
   void SaveOptions(tonquil::SettingsSession& settings);
   // Shows the dialog modally over its owner until it is closed.
   void ShowModal();

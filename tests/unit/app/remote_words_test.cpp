@@ -54,6 +54,18 @@ TEST(RemoteWords, SeveralWordsKeepTheirOrder) {
   EXPECT_FALSE(ParseRemoteArguments({}).unknown.has_value());
 }
 
+TEST(RemoteWords, AStartWithoutArgumentsIsToldFromTheCommandLineAlone) {
+  for (const std::u16string_view line : {u"", u"Tonquil.exe", u"Tonquil.exe  \t ", u"\"C:\\My Tools\\Tonquil.exe\"",
+                                         u"\"C:\\My Tools\\Tonquil.exe\" \t", u"\"C:\\no closing quote /next"}) {
+    EXPECT_FALSE(HasArgumentsAfterProgramName(line)) << std::string(line.begin(), line.end());
+  }
+  for (const std::u16string_view line : {u"Tonquil.exe /next", u"Tonquil.exe\t/next", u"Tonquil.exe \"\"",
+                                         u"\"C:\\My Tools\\Tonquil.exe\" /tray /open", u"\"C:\\Tonquil.exe\"/next",
+                                         u"  /next"}) {
+    EXPECT_TRUE(HasArgumentsAfterProgramName(line)) << std::string(line.begin(), line.end());
+  }
+}
+
 TEST(RemoteWords, AnythingElseIsUnknownAndNamed) {
   for (const std::u16string argument :
        {u"", u"next", u"/", u"-", u"--", u"---next", u"//next", u"/next ", u" /next", u"/nex", u"/nextt",
