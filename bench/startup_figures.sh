@@ -57,16 +57,19 @@ spread() {
   sort -n "$1" | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; print m, v[1], v[NR] }'
 }
 
-# A row of Tonquil's median over a reference's; with no target the row only reports.
+# A row of Tonquil against a reference: the median of the ratios of the two starts of
+# each round, which share the machine's state of the moment (a start under Wine swings by
+# a quarter from minute to minute), and the medians and ranges of each. With no target
+# the row only reports.
 ratio_row() {
   local reference="$1" name="$2" target="$3"
-  awk -v a="$(spread "$work/tonquil.txt")" -v b="$(spread "$work/$reference.txt")" -v n="$name" -v t="$target" \
-    -v d="$dpi" -v s="$starts" 'BEGIN {
-    split(a, x, " "); split(b, y, " ")
-    r = x[1] / y[1]
-    verdict = t == "" ? "reported" : (r <= t ? "meets" : "misses")
-    printf "ROW\tStart to visible window at %d DPI, Tonquil : %s\t%.2f (%.0f ms [%.0f-%.0f] vs %.0f ms [%.0f-%.0f])\t%s\t%s\tWine, CreateProcess to IsWindowVisible (tqlaunch.exe, 1 ms poll); medians [range] of %d alternating\n",
-           d, n, r, x[1], x[2], x[3], y[1], y[2], y[3], (t == "" ? "-" : "<= " t), verdict, s
+  paste -d' ' "$work/tonquil.txt" "$work/$reference.txt" | awk '{ printf "%.4f\n", $1 / $2 }' >"$work/$reference.ratios"
+  awk -v r="$(spread "$work/$reference.ratios")" -v a="$(spread "$work/tonquil.txt")" \
+    -v b="$(spread "$work/$reference.txt")" -v n="$name" -v t="$target" -v d="$dpi" -v s="$starts" 'BEGIN {
+    split(r, q, " "); split(a, x, " "); split(b, y, " ")
+    verdict = t == "" ? "reported" : (q[1] <= t ? "meets" : "misses")
+    printf "ROW\tStart to visible window at %d DPI, Tonquil : %s\t%.2f [%.2f-%.2f] (%.0f ms [%.0f-%.0f] vs %.0f ms [%.0f-%.0f])\t%s\t%s\tWine, CreateProcess to IsWindowVisible (tqlaunch.exe, 1 ms poll); median [range] of the ratios in %d alternating rounds, medians [range] of the starts\n",
+           d, n, q[1], q[2], q[3], x[1], x[2], x[3], y[1], y[2], y[3], (t == "" ? "-" : "<= " t), verdict, s
   }'
 }
 
