@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/file_guards.h"
 #include "harness/json_reader.h"
 #include "harness/linked_module_test.h"
 #include "harness/wine_env.h"
@@ -79,6 +80,37 @@ TEST_F(CommandWords, StatusIsOneLineOfJsonThatMatchesTheDisplay) {
   EXPECT_EQ(status.at("firmware"), main.At("memo", 280, 280).Text("text"));
   EXPECT_EQ(status.size(), 9u + kTagKeys.size()) << "no other member";
   EXPECT_NE(status.at("tags.title"), "") << "a song is shown";
+}
+
+// Typed at a command prompt, the program has no standard handles of its own: it writes to
+// the console of the prompt, in UTF-16, so that Japanese text shows whatever its code page.
+TEST_F(CommandWords, StartedFromAConsoleTheyWriteToThatConsole) {
+  LinkModule();
+  StartAndOpen();
+  Press(">|");
+  // Only the console's lines: the driver's record of the end comes first.
+  const auto console_run = [this](const std::string& word, std::vector<std::string>& lines) {
+    const std::vector<Record> records = driver_.Run({"console-run", WindowsPathOf(app_.ExePath()), word});
+    for (const Record& record : records) {
+      if (record.kind() == "line") lines.push_back(record.Text("text"));
+    }
+    return records.front().Number("exit_code");
+  };
+  std::vector<std::string> usage;
+  EXPECT_EQ(console_run("/help", usage), 0);
+  ASSERT_FALSE(usage.empty());
+  EXPECT_EQ(usage.front(), "Usage: Tonquil.exe [/word ...]");
+  const auto names_status = [](const std::string& line) { return line.find("/status") != std::string::npos; };
+  EXPECT_NE(std::find_if(usage.begin(), usage.end(), names_status), usage.end());
+
+  std::vector<std::string> status;
+  EXPECT_EQ(console_run("/status", status), 0);
+  ASSERT_EQ(status.size(), 1u) << "one line";
+  const std::map<std::string, std::string> members = ReadJsonObject(status.front());
+  const Fields shown = ShownState(DumpMain());
+  EXPECT_NE(shown.at("title"), "");
+  EXPECT_EQ(members.at("tags.title"), shown.at("title")) << "Japanese text as the display shows it";
+  EXPECT_EQ(members.at("tags.artist"), shown.at("artist"));
 }
 
 TEST_F(CommandWords, PortAndWindowWordsActAsTheirControls) {

@@ -41,6 +41,7 @@ const std::vector<Command>& LibraryCommands();
 const std::vector<Command>& SoakCommands();
 const std::vector<Command>& StartCommands();
 const std::vector<Command>& CopyDataCommands();
+const std::vector<Command>& ConsoleCommands();
 
 // Parses a non-negative number of milliseconds, or fails with kUsage.
 unsigned ParseMilliseconds(const std::wstring& text);

@@ -16,7 +16,8 @@ const std::vector<const std::vector<Command>*>& AllTables() {
       &WaitCommands(), &DumpCommands(), &ControlCommands(), &WindowCommands(), &MsgboxCommands(),
       &TrayCommands(), &MenuCommands(), &BalloonCommands(), &CaptionCommands(),
       &KeyCommands(), &DpiCommands(), &TrayKeyCommands(), &MediaKeyCommands(),
-      &LibraryCommands(), &SoakCommands(), &StartCommands(), &CopyDataCommands()};
+      &LibraryCommands(), &SoakCommands(), &StartCommands(), &CopyDataCommands(),
+      &ConsoleCommands()};
   return tables;
 }
 
