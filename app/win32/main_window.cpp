@@ -15,6 +15,7 @@ namespace {
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kClientWidth = 449;
 constexpr int kClientHeight = 529;
+constexpr UINT_PTR kMediaSessionTimer = 1;
 
 tonquil::ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -42,7 +43,8 @@ TTNQL_MAIN::~TTNQL_MAIN() {
 }
 
 void TTNQL_MAIN::Show(int show_command) {
-  if (!shown_once_) {
+  const bool first = !shown_once_;
+  if (first) {
     shown_once_ = true;
     FormShow();
   }
@@ -54,6 +56,10 @@ void TTNQL_MAIN::Show(int show_command) {
   // whatever it was asked.
   if (!IsVisible()) ShowWindow(handle(), SW_SHOWNORMAL);
   first_showing_ = false;
+  // The system's media session shows nothing before a port is open, and making it loads
+  // the Windows Runtime: it is made once the window has been drawn (a timer's message
+  // comes after the paint), where its cost delays nothing a user sees.
+  if (first) SetTimer(handle(), kMediaSessionTimer, 0, nullptr);
 }
 
 void TTNQL_MAIN::FormShow() {
@@ -68,7 +74,6 @@ void TTNQL_MAIN::FormShow() {
     StartNowPlayingFile(document);
   });
   options_->OnMediaKeysChange([this] { UpdateMediaKeys(); });
-  OpenMediaSession();
 }
 
 void TTNQL_MAIN::FormClose() {
@@ -196,6 +201,11 @@ LRESULT TTNQL_MAIN::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE:
       if (wparam == SIZE_MINIMIZED) ApplicationEventsMinimize();
       break;
+    case WM_TIMER:
+      if (wparam != kMediaSessionTimer) break;
+      KillTimer(handle(), kMediaSessionTimer);
+      if (!released_) OpenMediaSession();
+      return 0;
     case WM_CLOSE:
       // Disabled, this window has a modal window or message box over it, whose handler
       // may still be using the options dialog that the close work destroys. The request
