@@ -107,7 +107,7 @@ wait_gone "$pid" 20 || true
 
 how="Wine, one run: $exchanges button clicks, $cycles Close/Open, $trips tray trips, $dpi_changes WM_DPICHANGED in ${took} s; after $warmup of each"
 soak_row "Soak: private memory" 1 "$memory_slack_kib" " KiB" "$how; Private_Clean+Private_Dirty of smaps_rollup"
-soak_row "Soak: kernel handles" 2 1 "" "GetProcessHandleCount"
+soak_row "Soak: kernel handles" 2 1 "" "GetProcessHandleCount, or else its entries in the system handle table (Wine)"
 soak_row "Soak: GDI objects" 3 1 "" "GetGuiResources(GR_GDIOBJECTS)"
 soak_row "Soak: USER objects" 4 1 "" "GetGuiResources(GR_USEROBJECTS)"
 soak_row "Soak: windows" 5 0 "" "the program's top-level and child windows, counted with EnumWindows"
