@@ -38,14 +38,15 @@ wine "$driver" click TTNQL_MAIN Open >/dev/null || fail "could not click Open"
 # One timed command start: prints its milliseconds; fails unless it ended with code 0.
 timed() {
   local out
-  out=$(wine "$launcher" --exit "$@") || fail "could not time $*"
+  # The launcher's lines end in CR LF.
+  out=$(wine "$launcher" --exit "$@" | tr -d '\r') || fail "could not time $*"
   [ "$(awk '$1 == "exit_code" { print $2 }' <<<"$out")" = 0 ] || fail "$* did not end with code 0: $out"
   awk '$1 == "exit_ms" { print $2 }' <<<"$out"
 }
 # One start of the bare window to its showing: prints its milliseconds; then closes it.
 bare_window() {
   local out
-  out=$(wine "$launcher" TqBareWindow "$bare") || fail "the bare window did not show"
+  out=$(wine "$launcher" TqBareWindow "$bare" | tr -d '\r') || fail "the bare window did not show"
   wine "$driver" close TqBareWindow >/dev/null || fail "could not close the bare window"
   wine "$driver" wait TqBareWindow 20000 gone >/dev/null || fail "the bare window did not end"
   awk '$1 == "visible_ms" { print $2 }' <<<"$out"

@@ -74,18 +74,7 @@ ratio_row() {
 }
 
 mkdir -p "$work"
-# Wine's desktop process (explorer.exe) quits when the last program has ended, and the
-# next start would wait for a new one. A driver waiting for a window that never comes
-# keeps it running, as a user's desktop always is.
-wine "$driver" wait TqBenchKeepsTheDesktop $((3600 * 1000)) >/dev/null 2>&1 &
-keeper_pid=$!
-stop_keeper() {
-  local status=$?
-  kill "$keeper_pid" 2>/dev/null || true
-  wait "$keeper_pid" 2>/dev/null || true
-  exit "$status"
-}
-trap stop_keeper EXIT
+keep_desktop "$driver"
 
 kinds=(tonquil empty bare)
 [ -z "$earlier_exe" ] || kinds+=(earlier)

@@ -73,18 +73,7 @@ ratio_row() {
 }
 
 mkdir -p "$work"
-# Wine's desktop process (explorer.exe) quits when the last program has ended, and the
-# next start would wait for a new one. A driver waiting for a window that never comes
-# keeps it running, as a user's desktop always is.
-wine "$driver" wait TqBenchKeepsTheDesktop $((3600 * 1000)) >/dev/null 2>&1 &
-keeper_pid=$!
-stop_keeper() {
-  local status=$?
-  kill "$keeper_pid" 2>/dev/null || true
-  wait "$keeper_pid" 2>/dev/null || true
-  exit "$status"
-}
-trap stop_keeper EXIT
+keep_desktop "$driver"
 
 one_start tonquil warmup >/dev/null
 one_start notepad warmup >/dev/null

@@ -1,6 +1,6 @@
 # Sourced by the benchmark scripts that run Tonquil.exe under Wine: finding the Unix
-# process of a Windows program, reading its private memory, waiting for its end, and
-# the settings file every run starts from.
+# process of a Windows program, reading its private memory, waiting for its end, the
+# settings file every run starts from, and keeping Wine's desktop up between starts.
 
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
@@ -36,4 +36,13 @@ wait_gone() {
 # The settings file that selects COM3, where the emulator answers.
 settings_file() {
   { printf '\xff\xfe'; printf '[Option]\r\nComPort=COM3\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$1"
+}
+
+# Wine's desktop process (explorer.exe) quits when the last program has ended, and the
+# next start would wait for a new one. A driver ($1) waiting for a window that never
+# comes keeps it running until the script ends, as a user's desktop always is.
+keep_desktop() {
+  wine "$1" wait TqBenchKeepsTheDesktop $((3600 * 1000)) >/dev/null 2>&1 &
+  desktop_keeper_pid=$!
+  trap 'status=$?; kill "$desktop_keeper_pid" 2>/dev/null || true; wait "$desktop_keeper_pid" 2>/dev/null || true; exit "$status"' EXIT
 }
