@@ -45,11 +45,11 @@ timed() {
 }
 # One start of the bare window to its showing: prints its milliseconds; then closes it.
 bare_window() {
-  local out
-  out=$(wine "$launcher" TqBareWindow "$bare" | tr -d '\r') || fail "the bare window did not show"
+  # Into a file: the window inherits the launcher's output and would keep a pipe open.
+  wine "$launcher" TqBareWindow "$bare" >"$work/bare-launch.txt" || fail "the bare window did not show"
   wine "$driver" close TqBareWindow >/dev/null || fail "could not close the bare window"
   wine "$driver" wait TqBareWindow 20000 gone >/dev/null || fail "the bare window did not end"
-  awk '$1 == "visible_ms" { print $2 }' <<<"$out"
+  tr -d '\r' <"$work/bare-launch.txt" | awk '$1 == "visible_ms" { print $2 }'
 }
 
 timed "$exe" /pause >/dev/null
