@@ -41,8 +41,9 @@ int Serve(const Options& options) {
   // removes it.
   SignalSource signals;
   PtyLink link(options.link);
+  ServeLoop loop(options, module, link.master(), signals, log);
   std::cout << "ready " << link.slave_path() << std::endl;
-  ServeLoop(options, module, link.master(), signals, log).Run();
+  loop.Run();
   return 0;
 }
 

@@ -28,10 +28,13 @@ ServeLoop::ServeLoop(const Options& options, Module& module, int line_fd, Signal
       log_(log),
       start_(std::chrono::steady_clock::now()),
       next_unprompted_ms_(options.unprompted_ms),
-      burst_pending_(options.burst > 0) {}
+      burst_pending_(options.burst > 0) {
+  // The state file shows this module from the start, before anyone is told the line is
+  // ready: a module linked anew must never be read with the state of the last one.
+  SaveState();
+}
 
 void ServeLoop::Run() {
-  SaveState();
   while (!stop_) {
     const std::int64_t now = Now();
     FlushDue(now);
