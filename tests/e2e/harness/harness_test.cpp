@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "harness/child_process.h"
+#include "harness/json_reader.h"
 #include "harness/records.h"
 #include "harness/temp_dir.h"
 #include "harness/utf16_file.h"
@@ -57,6 +58,22 @@ TEST(Processes, CapturedCommandGivesItsOutputAndExitCode) {
   EXPECT_EQ(result.exit_code, 3);
   EXPECT_EQ(result.out, "out\n");
   EXPECT_EQ(result.err, "err\n");
+}
+
+TEST(JsonReader, EscapesBecomeUtf8AndNestedKeysAreDotted) {
+  const auto members = ReadJsonObject(
+      R"({"title":"\u8349\u539f \"a\"\\","emoji":"\ud83c\udfb5","module":{"open":true}})");
+  EXPECT_EQ(members.at("title"), "\xE8\x8D\x89\xE5\x8E\x9F \"a\"\\");
+  EXPECT_EQ(members.at("emoji"), "\xF0\x9F\x8E\xB5");
+  EXPECT_EQ(members.at("module.open"), "true");
+}
+
+TEST(JsonReader, WhatTheProgramMustNotWriteIsAnError) {
+  EXPECT_THROW(ReadJsonObject(R"({"a":"\ud83c"})"), std::runtime_error) << "a lone high surrogate";
+  EXPECT_THROW(ReadJsonObject(R"({"a":"\ud83c\u0041"})"), std::runtime_error) << "no low surrogate";
+  EXPECT_THROW(ReadJsonObject(R"({"a":"\udfb5"})"), std::runtime_error) << "a lone low surrogate";
+  EXPECT_THROW(ReadJsonObject(R"({"a":"1","a":"2"})"), std::runtime_error) << "a key twice";
+  EXPECT_THROW(ReadJsonObject("{\"a\":\"\n\"}"), std::runtime_error) << "a raw control character";
 }
 
 TEST(Processes, CapturedCommandIsKilledAtItsTimeout) {

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "text/utf8.h"
+
 namespace tonquil::e2e {
 namespace {
 
@@ -65,24 +67,6 @@ class Reader {
     return static_cast<unsigned>(std::stoul(digits, nullptr, 16));
   }
 
-  static void AppendUtf8(std::string& out, unsigned cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-
   // A string; its raw bytes must be UTF-8 with no control character.
   std::string String() {
     Expect('"');
@@ -106,16 +90,15 @@ class Reader {
         case 'r': out += '\r'; break;
         case 't': out += '\t'; break;
         case 'u': {
-          unsigned cp = Hex4();
-          if (cp >= 0xD800 && cp <= 0xDBFF && text_.compare(at_, 2, "\\u") == 0) {
+          std::u16string units(1, static_cast<char16_t>(Hex4()));
+          if (units[0] >= 0xD800 && units[0] <= 0xDBFF && text_.compare(at_, 2, "\\u") == 0) {
             at_ += 2;
-            const unsigned low = Hex4();
-            if (low < 0xDC00 || low > 0xDFFF) Fail("a low surrogate");
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-          } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            units += static_cast<char16_t>(Hex4());
+            if (units[1] < 0xDC00 || units[1] > 0xDFFF) Fail("a low surrogate");
+          } else if (units[0] >= 0xD800 && units[0] <= 0xDFFF) {
             Fail("no lone surrogate");
           }
-          AppendUtf8(out, cp);
+          out += Utf16ToUtf8(units);
           break;
         }
         default: Fail("an escape");
