@@ -16,12 +16,13 @@ tonquil_exe="$1" bare_exe="$2" launcher="$3" driver="$4" work="$5" starts="$6"
 exchange_ms=200
 
 fail() { echo "command_figures: $*" >&2; exit 1; }
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+# shellcheck source=wine_process.sh
+source "$(dirname "$0")/wine_process.sh"
 
 mkdir -p "$work/running"
 cp "$tonquil_exe" "$work/running/Tonquil.exe"
 cp "$bare_exe" "$work/running/tqwindow.exe"
-{ printf '\xff\xfe'; printf '[Option]\r\nComPort=COM3\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$work/running/Tonquil.ini"
+settings_file "$work/running/Tonquil.ini"
 exe="$(windows_path "$work/running/Tonquil.exe")"
 bare="$(windows_path "$work/running/tqwindow.exe")"
 
@@ -61,10 +62,7 @@ for _ in $(seq "$starts"); do
   bare_window >>"$work/bare.txt"
 done
 
-median() {
-  sort -n "$1" | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; print m, v[1], v[NR] }'
-}
-awk -v a="$(median "$work/command.txt")" -v b="$(median "$work/bare.txt")" -v x="$exchange_ms" -v n="$starts" 'BEGIN {
+awk -v a="$(spread "$work/command.txt")" -v b="$(spread "$work/bare.txt")" -v x="$exchange_ms" -v n="$starts" 'BEGIN {
   split(a, c, " "); split(b, f, " ")
   target = f[1] + x
   printf "ROW\tCommand start /pause to its end, beside a running copy\t%.0f ms [%.0f-%.0f] (bare window shown %.0f ms [%.0f-%.0f])\t<= bare + %d ms\t%s\t%s\n",

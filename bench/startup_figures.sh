@@ -52,11 +52,6 @@ one_start() {
   awk '$1 == "visible_ms" { print $2 }' "$dir/launch.txt"
 }
 
-# "median min max" of the numbers in a file.
-spread() {
-  sort -n "$1" | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; print m, v[1], v[NR] }'
-}
-
 # A row of Tonquil against a reference: the median of the ratios of the two starts of
 # each round, which share the machine's state of the moment (a start under Wine swings by
 # a quarter from minute to minute), and the medians and ranges of each. With no target

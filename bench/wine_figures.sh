@@ -52,18 +52,12 @@ one_start() {
   echo "$(awk '$1 == "visible_ms" { print $2 }' "$dir/launch.txt") $kib"
 }
 
-# "median min max" of the numbers in column $1 of file $2.
-spread() {
-  cut -d' ' -f"$1" "$2" | sort -n |
-    awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; print m, v[1], v[NR] }'
-}
-
 # A row for Tonquil's median over notepad's; FORMAT shows one "median min max" spread.
 ratio_row() {
   local figure="$1" column="$2" format="$3" how="$4"
   local mine theirs
-  mine=$(spread "$column" "$work/tonquil.txt")
-  theirs=$(spread "$column" "$work/notepad.txt")
+  mine=$(cut -d' ' -f"$column" "$work/tonquil.txt" | spread)
+  theirs=$(cut -d' ' -f"$column" "$work/notepad.txt" | spread)
   awk -v f="$figure" -v a="$mine" -v b="$theirs" -v u="$format" -v h="$how" 'BEGIN {
     split(a, x, " "); split(b, y, " ")
     r = x[1] / y[1]

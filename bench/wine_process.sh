@@ -1,6 +1,7 @@
 # Sourced by the benchmark scripts that run Tonquil.exe under Wine: finding the Unix
 # process of a Windows program, reading its private memory, waiting for its end, the
-# settings file every run starts from, and keeping Wine's desktop up between starts.
+# settings file every run starts from, keeping Wine's desktop up between starts, and the
+# median and range of a run's figures.
 
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
@@ -45,4 +46,9 @@ keep_desktop() {
   wine "$1" wait TqBenchKeepsTheDesktop $((3600 * 1000)) >/dev/null 2>&1 &
   desktop_keeper_pid=$!
   trap 'status=$?; kill "$desktop_keeper_pid" 2>/dev/null || true; wait "$desktop_keeper_pid" 2>/dev/null || true; exit "$status"' EXIT
+}
+
+# "median min max" of the numbers in the files given, or else of those on standard input.
+spread() {
+  sort -n "$@" | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; print m, v[1], v[NR] }'
 }
