@@ -4,21 +4,17 @@
 // enough that no line of the program's wraps, and prints what it then shows.
 #include <windows.h>
 
-#include <memory>
+#include <vector>
 
 #include "command.h"
 #include "output.h"
+#include "remote_process.h"
 
 namespace tqdriver {
 namespace {
 
 constexpr SHORT kColumns = 1000;
 constexpr DWORD kTimeoutMs = 30000;
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
 
 // The console's rows up to its cursor, without their trailing blanks.
 std::vector<std::wstring> ConsoleLines(HANDLE screen) {
@@ -69,9 +65,10 @@ void ConsoleRun(const Args& args) {
     if (!AllocConsole()) {
       throw Failure{kNotFound, L"console-run: no console (error " + std::to_wstring(GetLastError()) + L")"};
     }
-    const Handle screen(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr));
-    if (screen.get() == INVALID_HANDLE_VALUE) throw Failure{kNotFound, L"console-run: no console screen"};
+    const HANDLE opened = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) throw Failure{kNotFound, L"console-run: no console screen"};
+    const OwnedHandle screen(opened);
     SetConsoleScreenBufferSize(screen.get(), {kColumns, 100});
     // No standard handles and no console, as Windows starts a GUI program from a prompt
     // (Wine would hand it the console and its handles).
@@ -80,12 +77,11 @@ void ConsoleRun(const Args& args) {
     startup.dwFlags = STARTF_USESTDHANDLES;
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(args[0].c_str(), command_line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                        nullptr, &startup,
-                        &started)) {
+                        nullptr, &startup, &started)) {
       throw Failure{kNotFound, L"could not start " + args[0] + L" (error " + std::to_wstring(GetLastError()) + L")"};
     }
-    const Handle process(started.hProcess);
-    CloseHandle(started.hThread);
+    const OwnedHandle process(started.hProcess);
+    const OwnedHandle thread(started.hThread);
     if (WaitForSingleObject(process.get(), kTimeoutMs) != WAIT_OBJECT_0) {
       TerminateProcess(process.get(), 1);
       throw Failure{kNotFound, L"console-run: " + args[0] + L" did not end"};
